@@ -1,0 +1,129 @@
+// kurvo32 eval: translate, compile and evaluate one formula headless.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "expr/encoding.h"
+#include "expr/errors.h"
+#include "expr/formula_trans.h"
+#include "expr/parser.h"
+#include "expr/real_format.h"
+
+namespace kurvo::app {
+namespace {
+
+const char* kUsage =
+    "Usage: kurvo32 eval [OPTIONS] TEXT\n"
+    "Evaluates TEXT once and prints its value.\n\n"
+    "  --engine           TEXT is engine syntax (SIN(X)*2); it is not translated\n"
+    "  --degrees          translate trigonometric names for degrees\n"
+    "  --var NAME=VALUE   set a variable (A..Z without F..L); may repeat\n"
+    "  --show             also print the translation (translated:, second:, ycount:)\n"
+    "  --decimal-comma    use \",\" as the decimal separator for this run\n\n"
+    "The constants e = 2.718281828 and p = 3.141592654 are set first, as in the\n"
+    "graph window; --var overrides them.\n"
+    "Exit status: 0 value printed, 2 compile error or bad options, 3 undefined value.\n";
+
+void PrintLine(const std::string& cp1252Text) {
+    std::string text = Cp1252ToUtf8(cp1252Text);
+    for (char& c : text)
+        if (c == '\r') c = '\n';
+    std::printf("%s\n", text.c_str());
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "kurvo32 eval: %s\n", message.c_str());
+    return 2;
+}
+
+bool HoldsRelation(const std::string& text) {
+    return text.find_first_of("=<>") != std::string::npos;
+}
+
+int RunEval(int argc, char** argv) {
+    bool engine = false, degrees = false, show = false;
+    std::vector<std::pair<char, std::string>> vars;
+    std::string text;
+    bool haveText = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::printf("%s", kUsage);
+            return 0;
+        } else if (a == "--engine") {
+            engine = true;
+        } else if (a == "--degrees") {
+            degrees = true;
+        } else if (a == "--show") {
+            show = true;
+        } else if (a == "--decimal-comma") {
+            SetDecimalSeparator(',');
+        } else if (a == "--var") {
+            if (++i >= argc) return Fail("--var needs NAME=VALUE");
+            std::string nv = argv[i];
+            auto eq = nv.find('=');
+            if (eq != 1) return Fail("--var needs NAME=VALUE with a one-letter name: " + nv);
+            vars.emplace_back(nv[0], nv.substr(2));
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return Fail("unknown option " + a);
+        } else if (!haveText) {
+            text = Utf8ToCp1252(a);
+            haveText = true;
+        } else {
+            return Fail("only one TEXT may be given");
+        }
+    }
+    if (!haveText) return Fail("no TEXT given (see kurvo32 eval --help)");
+
+    TParser parser;
+    parser.E = 2.718281828;
+    parser.P = 3.141592654;
+    for (const auto& [name, value] : vars) {
+        double* cell = parser.Var(name);
+        if (!cell) return Fail(std::string("unknown variable ") + name);
+        long double v;
+        if (!TryParseReal(value, v)) return Fail("'" + value + "' is not a valid floating point value");
+        *cell = static_cast<double>(v);
+    }
+
+    std::string engineText = text;
+    if (!engine) {
+        TFormulaTrans trans;
+        trans.Degrees = degrees;
+        trans.Root = false;
+        trans.Instring = text.substr(0, 255);
+        try {
+            trans.Translate();
+        } catch (const Exception& e) {
+            PrintLine(e.what());
+            return 2;
+        }
+        engineText = trans.Outstring;
+        if (show) {
+            PrintLine("translated: " + trans.Outstring);
+            if (trans.Root) PrintLine("second: " + trans.SecondFn);
+            if (HoldsRelation(text)) PrintLine("ycount: " + std::to_string(trans.ycount));
+        }
+    }
+
+    try {
+        parser.SetExpression(engineText);
+    } catch (const Exception& e) {
+        PrintLine(e.what());
+        return 2;
+    }
+    double value = 0;
+    if (!parser.TryValue(value)) {
+        std::printf("undefined\n");
+        return 3;
+    }
+    PrintLine(FormatReal(value));
+    return 0;
+}
+
+Registration registration{{"eval", "evaluate a formula: kurvo32 eval [--engine] [--degrees] [--var N=V]... TEXT", RunEval}};
+
+}  // namespace
+}  // namespace kurvo::app

@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace kurvo::test {
+
+// Text as the engine holds it: UTF-8 source literals (plain "..." strings, the source is UTF-8) converted to
+// Windows-1252 bytes (so "x²" becomes "x\xB2").
+std::string cp1252(const std::string& utf8);
+
+}  // namespace kurvo::test
