@@ -11,7 +11,7 @@ endfunction()
 # Every tests/<folder>/test_*.cpp becomes its own test program, so one
 # unfinished test file never stops the others from building.
 function(kurvo_tests dir)
-  cmake_parse_arguments(ARG "QT" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;PROGRAM" "" "LIBS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/test_*.cpp)
   foreach(src ${test_sources})
     get_filename_component(stem ${src} NAME_WE)
@@ -25,7 +25,9 @@ function(kurvo_tests dir)
       target_link_libraries(${target} PRIVATE kurvo_test_main)
     endif()
     # Tests of the command line run the real program.
-    add_dependencies(${target} kurvo32)
+    if(ARG_PROGRAM)
+      add_dependencies(${target} kurvo32)
+    endif()
     target_compile_definitions(${target} PRIVATE
       KURVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       KURVO32_BIN="$<TARGET_FILE:kurvo32>")

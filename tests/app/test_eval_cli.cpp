@@ -1,0 +1,79 @@
+// kurvo32 eval as a user runs it from a terminal (UTF-8 arguments).
+#include <gtest/gtest.h>
+
+#include "support/run_program.h"
+
+using kurvo::test::RunProgram;
+
+namespace {
+
+kurvo::test::ProgramResult Eval(std::vector<std::string> args) {
+    args.insert(args.begin(), "eval");
+    return RunProgram(KURVO32_BIN, args, {"LC_ALL=C"});
+}
+
+}  // namespace
+
+TEST(EvalCli, EngineSyntaxValuesAndExitCodes) {
+    auto r = Eval({"--engine", "--var", "X=3", "X^2+1"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "10\n");
+
+    r = Eval({"--engine", "--var", "X=0", "1/X"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.out, "undefined\n");
+
+    r = Eval({"--engine", "X +1"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "Expression has blanks\n");
+
+    // The syntax error's CR-separated detail is shown on lines of its own.
+    r = Eval({"--engine", "X+2Y"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "Error parsing expression:\nX\n2Y\n");
+}
+
+TEST(EvalCli, TranslatesSchoolNotation) {
+    auto r = Eval({"--var", "x=3", "x²+1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "10\n");
+
+    r = Eval({"--show", "--var", "x=2", "sin³x"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 27), "translated: (SINCUBE(x))\n0.") << r.out;
+
+    // The constants e and p are those of the graph window.
+    r = Eval({"2p"});
+    EXPECT_EQ(r.out, "6.283185308\n");
+    r = Eval({"--var", "p=1", "2p"});
+    EXPECT_EQ(r.out, "2\n");
+
+    r = Eval({"--degrees", "sin 90"});
+    EXPECT_EQ(r.out, "1\n");
+}
+
+TEST(EvalCli, ShowsRelationsAndBranches) {
+    auto r = Eval({"--show", "--var", "x=1", "x²+y²=4"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("translated: (SQRT(0-(x^2)-(0-(4))))\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("second: "), std::string::npos);
+    EXPECT_NE(r.out.find("ycount: 1\n"), std::string::npos);
+    EXPECT_NE(r.out.find("1.73205080756888\n"), std::string::npos);
+}
+
+TEST(EvalCli, DecimalComma) {
+    auto r = Eval({"--decimal-comma", "--var", "x=2", "2,5x"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "5\n");
+    r = Eval({"--decimal-comma", "1/4"});
+    EXPECT_EQ(r.out, "0,25\n");
+}
+
+TEST(EvalCli, BadUse) {
+    EXPECT_EQ(Eval({}).exitCode, 2);
+    EXPECT_EQ(Eval({"--var", "F=1", "x"}).exitCode, 2);  // F..L are functions
+    EXPECT_EQ(Eval({"--frobnicate", "x"}).exitCode, 2);
+    auto r = Eval({"3x!"});  // "!" without digits before it
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "'' is not a valid integer value\n");
+}
