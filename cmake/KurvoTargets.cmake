@@ -6,6 +6,10 @@ function(kurvo_library name dir)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  # Only folders that use Qt need moc.
+  if(NOT "${ARG_DEPS}" MATCHES "Qt6::")
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+  endif()
 endfunction()
 
 # Every tests/<folder>/test_*.cpp becomes its own test program, so one
@@ -23,6 +27,7 @@ function(kurvo_tests dir)
       target_link_libraries(${target} PRIVATE kurvo_test_main_qt)
     else()
       target_link_libraries(${target} PRIVATE kurvo_test_main)
+      set_target_properties(${target} PROPERTIES AUTOMOC OFF)
     endif()
     # Tests of the command line run the real program.
     if(ARG_PROGRAM)
