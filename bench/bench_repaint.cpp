@@ -1,0 +1,103 @@
+// Cost of the plot cycle on an 800x600 QImage picture at plot step 256:
+// a full repaint of 1, 10 and 100 Cartesian graphs (grid, axes, numbers,
+// asymptotes), and one plot command adding an 11th graph to 10.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "expr/real_format.h"
+#include "plot/graph_window.h"
+#include "ui/qimage_canvas.h"
+
+namespace kurvo {
+namespace {
+
+class BenchHost : public GraphHost {
+public:
+    std::string formula;
+    std::array<std::string, 6> fields = {"0", "6.283185", "-10", "10", "-10", "10"};
+    int messages = 0;
+
+    std::string FormulaText() const override { return formula; }
+    void SetFormulaText(const std::string& text) override { formula = text; }
+    std::string RelationText() const override { return "y="; }
+    std::string ViewFieldText(ViewField f) const override { return fields[size_t(f)]; }
+    void SetViewFieldText(ViewField f, const std::string& text) override { fields[size_t(f)] = text; }
+    bool HasTFields() const override { return true; }
+    bool HasPlotStepField() const override { return true; }
+    std::string PlotStepFieldText() const override { return "256"; }
+    void ShowInformation(const std::string&) override { ++messages; }
+    void ShowError(const std::string&) override { ++messages; }
+    bool AskYesNo(const std::string&) override {
+        ++messages;
+        return false;
+    }
+    int GraphAreaWidth() const override { return 800; }
+    int GraphAreaHeight() const override { return 600; }
+    std::unique_ptr<Canvas> CreatePicture(int w, int h) override {
+        return std::make_unique<QImageCanvas>(w, h, 0xFFFFFF);
+    }
+};
+
+// A mix of smooth curves, poles and domain edges.
+std::string Formula(int i) {
+    static const char* const kinds[] = {"sin x", "x^2/10", "2x+1", "1/x", "sqrt(x)",
+                                        "ln x",  "3cos(2x)", "|x|-5", "x^3/50", "tan x"};
+    return std::string(kinds[i % 10]) + "+" + std::to_string(i % 7) + "/4";
+}
+
+std::unique_ptr<TGraphWindow> Graphs(BenchHost& host, int count) {
+    auto graph = std::make_unique<TGraphWindow>(host);
+    for (int i = 0; i < count; ++i) {
+        host.formula = Formula(i);
+        graph->PlotCommand();
+    }
+    return graph;
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+    BenchHost host;
+    const int count = int(state.range(0));
+    auto graph = Graphs(host, count);
+    if (graph->Settings.LastGraph != count - 1 || host.messages != 0) {
+        state.SkipWithError("setting up the graphs failed");
+        return;
+    }
+    for (auto _ : state) {
+        graph->Flags.ReplotAll = true;
+        graph->Flags.FullRepaint = true;
+        graph->Repaint();
+    }
+    state.counters["graphs"] = count;
+}
+BENCHMARK(BM_FullRepaint)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_AddEleventhGraph(benchmark::State& state) {
+    BenchHost host;
+    auto graph = Graphs(host, 10);
+    host.formula = "x^2/5-3";
+    for (auto _ : state) {
+        graph->Settings.LastGraph = 9;  // slot 10 is taken again each time
+        graph->PlotCommand();
+    }
+    if (graph->Settings.LastGraph != 10 || host.messages != 0)
+        state.SkipWithError("the plot command did not add slot 10");
+}
+BENCHMARK(BM_AddEleventhGraph)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kurvo
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    kurvo::SetDecimalSeparator('.');
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

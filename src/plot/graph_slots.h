@@ -1,0 +1,62 @@
+#pragma once
+// The graph window's state beside the settings record: the 100 graph
+// slots, the view saved for undo and the window's flags.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kurvo {
+
+constexpr int kGraphSlotCount = 100;
+
+// Relation codes of GraphRelation.
+enum RelationCode : uint8_t {
+    kRelationGreater = 0,       // >
+    kRelationGreaterEqual = 1,  // >=
+    kRelationLess = 2,          // <
+    kRelationLessEqual = 3,     // <=
+    kRelationEqual = 4,         // =
+};
+
+// Strict relations draw their boundary dashed.
+constexpr bool IsStrictRelation(uint8_t code) {
+    return code == kRelationGreater || code == kRelationLess;
+}
+
+// Slot i is free while GraphFormula[i] is empty. GraphRelation (and the
+// y-term count) lie outside the settings record: neither saved nor undone.
+struct GraphSlots {
+    std::array<std::string, kGraphSlotCount> GraphText;           // as typed, aliases applied
+    std::array<std::string, kGraphSlotCount> GraphFormula;        // translated
+    std::array<std::string, kGraphSlotCount> GraphSecondFormula;  // second branch / y(t)
+    std::array<std::string, kGraphSlotCount> GraphRelationText;   // "y=", "y>=" ... (5 chars)
+    std::array<uint8_t, kGraphSlotCount> GraphRelation;
+    std::array<bool, kGraphSlotCount> GraphStrict{};
+    // The translator's y count for the slot's relation (implicit mode
+    // picks the single-function plotter when it is 1).
+    std::array<int, kGraphSlotCount> YTermCount{};
+
+    GraphSlots() { GraphRelation.fill(kRelationEqual); }
+};
+
+// The view as it was before the last change, for undo and for repairing a
+// collapsed view.
+struct PreviousViewRecord {
+    long double TMin = 0, TMax = 0, TRange = 0;
+    long double XMin = 0, XMax = 0, XRange = 0;
+    long double YMin = 0, YMax = 0, YRange = 0;
+};
+
+// Not saved anywhere.
+struct WindowFlags {
+    bool FullRepaint = false;
+    bool ReplotAll = true;  // the first repaint draws the axes
+    bool LoadedFromFile = false;
+    bool FormulaReady = false;
+    bool DataSetsLoaded = false;
+    bool HasDerivativeCall = false;
+    bool HasIntegralCall = false;
+    bool InverseMode = false;
+};
+
+}  // namespace kurvo

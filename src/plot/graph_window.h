@@ -1,0 +1,127 @@
+#pragma once
+// The graph object: owns the whole graph state (settings record, undo
+// copy, the 100 slots, the view, the picture), the translator and the
+// twelve parsers, and runs the plot cycle: plot command, repaint, adding a
+// formula to a slot, reading the view fields, undo. It draws through the
+// plotters and talks to its window only through GraphHost, so the Qt main
+// window and the headless renderer share it.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "expr/formula_trans.h"
+#include "expr/parser.h"
+#include "plot/graph_host.h"
+#include "plot/graph_slots.h"
+#include "plot/plot_context.h"
+#include "plot/settings_record.h"
+
+namespace kurvo {
+
+class TGraphWindow : public ParserHost, public PlotHost {
+public:
+    explicit TGraphWindow(GraphHost& host);
+    ~TGraphWindow() override;
+    TGraphWindow(const TGraphWindow&) = delete;
+    TGraphWindow& operator=(const TGraphWindow&) = delete;
+
+    // The state, read and written directly by the dialogs.
+    SettingsRecord Settings = DefaultSettings();
+    SettingsRecord UndoRecord = DefaultSettings();
+    GraphSlots Slots;
+    PreviousViewRecord PreviousView;
+    std::string PreviousFormulaText;
+    WindowFlags Flags;
+    GraphView View;
+    PixelMapping Mapping;
+    TFormulaTrans Trans;
+
+    // Parser n, 1 to 12: 1 the curve, 2 y(t) or the angle, 3 the read-out,
+    // 4 the read-out's second branch, 5..11 the user functions F..L,
+    // 12 the last translated Cartesian formula.
+    TParser& Parser(int n) { return parsers_[n - 1]; }
+
+    // Lines "definition:alias" of the current mode's alias list.
+    void SetAliasLines(std::vector<std::string> lines) { aliasLines_ = std::move(lines); }
+    const std::vector<std::string>& AliasLines() const { return aliasLines_; }
+    // The seven translated user functions f..l for parsers 5..11; "()"
+    // and empty texts are loaded as "(1)". Compile errors propagate.
+    void SetUserFunctionExpressions(const std::array<std::string, 7>& expressions);
+
+    // Data sets are drawn by their own plotter; until one is attached the
+    // window has none to draw. FitViewToDataSets runs before the axes with
+    // automatic y-scaling, DrawDataSets draws them over the graphs.
+    std::function<void(PlotContext&)> FitViewToDataSets;
+    std::function<void(PlotContext&)> DrawDataSets;
+    // The view's zoom out, run when automatic y-scaling finds nothing to
+    // plot and the user asks for a wider domain.
+    std::function<void()> ZoomOut;
+    // True while zoom-in mode, move mode or a zoom-out is in progress.
+    bool ViewGestureActive = false;
+
+    // The plot cycle. The public entry points report failures through the
+    // host's message boxes and never throw.
+    void PlotCommand();
+    void Repaint();
+    void UndoLastAction();
+    void SaveViewForUndo();
+    // These throw the engine's exceptions (compile errors, conversion
+    // errors); callers inside the cycle report them.
+    void AddFormulaToSlot(const std::string& text, int slot);
+    void ReadViewFields();
+    void AdvanceFamily() override;
+
+    // Copies the sixteen constants into every parser's constant cells.
+    void CopyConstantsToParsers();
+    // Rewrites the view fields from the settings record's edges.
+    void RewriteViewFields(bool includeT);
+
+    // The off-screen picture (null before the first plot command when the
+    // host cannot make one).
+    Canvas* Picture() { return picture_.get(); }
+    const Canvas* Picture() const { return picture_.get(); }
+    // The plot step last read from the field or the settings.
+    int32_t PlotStep() const { return plotStep_; }
+
+    // Field text for a view value: its general-format text cut to 8
+    // characters, unless cutting would change the number's magnitude
+    // (a long integer part, an exponent); then the value is rounded to the
+    // most significant digits that fit in 8 characters.
+    static std::string ViewFieldValueText(long double value);
+
+    // ParserHost
+    void DerivativeCalled() override { Flags.HasDerivativeCall = true; }
+    void IntegralCalled() override { Flags.HasIntegralCall = true; }
+    void InverseCalled() override { Flags.InverseMode = true; }
+    bool CallUserFunction(int index, double argument, double& result) override;
+
+    // PlotHost
+    bool EscapePressed() override { return host_.EscapePressed(); }
+    void Beep() override { host_.Beep(); }
+    void SetBusyCursor(bool busy) override { host_.SetBusyCursor(busy); }
+    void ViewFieldsChanged() override { RewriteViewFields(true); }
+
+private:
+    void PlotCommandBody();
+    // False when the run was stopped with Escape.
+    bool RepaintBody();
+    bool DrawSlot(PlotContext& ctx, int slot);
+    PlotContext MakeContext();
+    void UpdateViewSize();
+    void NewPicture();
+    void SetViewField(ViewField field, long double value);
+    long double EvaluateViewField(ViewField field);
+    void Translate(const std::string& text);
+    void Report(const std::exception& error);
+
+    GraphHost& host_;
+    std::array<TParser, 12> parsers_;
+    UserFunctionSet userFunctions_;
+    std::vector<std::string> aliasLines_;
+    std::unique_ptr<Canvas> picture_;
+    int32_t plotStep_ = 256;
+};
+
+}  // namespace kurvo

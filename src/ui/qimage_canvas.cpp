@@ -1,0 +1,292 @@
+#include "ui/qimage_canvas.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "expr/encoding.h"
+
+namespace kurvo {
+
+namespace {
+
+constexpr const char* kFallbackFont = "DejaVu Sans";
+
+QRgb ToRgb(Colour c) {
+    c = ResolveColour(c);
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+Colour FromRgb(QRgb p) { return RgbColour(qRed(p), qGreen(p), qBlue(p)); }
+
+QString ToQString(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
+
+// Classic rounding of a multiply-divide: size in points to pixels at 96 dpi.
+int PointsToPixels(int points) { return int(std::lround(std::abs(points) * 96.0 / 72.0)); }
+
+// Dash patterns of 1-pixel pens: lengths of on, off, on, off, ...
+struct Pattern {
+    int on;
+    int off;
+};
+Pattern PatternOf(PenStyle style) {
+    switch (style) {
+        case PenStyle::Dash: return {18, 6};
+        case PenStyle::Dot: return {3, 3};
+        case PenStyle::Solid: break;
+    }
+    return {1, 0};
+}
+
+// Cohen-Sutherland-free parametric clip of a segment to a rectangle, in
+// doubles; false when nothing of it is inside.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+                 double right, double bottom) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+}  // namespace
+
+QColor ToQColor(Colour colour) { return QColor(ToRgb(colour)); }
+
+QImageCanvas::QImageCanvas(int width, int height, Colour background) {
+    Resize(width, height, background);
+    SetFont("", 8, 0);
+}
+
+QImageCanvas::QImageCanvas(const QImage& image)
+    : image_(image.convertToFormat(QImage::Format_RGB32)) {
+    SetFont("", 8, 0);
+}
+
+void QImageCanvas::Resize(int width, int height, Colour background) {
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image_.fill(ToRgb(background));
+}
+
+void QImageCanvas::SetFont(const std::string& name, int sizePoints, Colour colour) {
+    fontColour_ = colour;
+    if (name == fontName_ && sizePoints == fontSize_ && !font_.family().isEmpty()) return;
+    fontName_ = name;
+    fontSize_ = sizePoints;
+    QString family = ToQString(name);
+    if (family.isEmpty() || !QFontDatabase::hasFamily(family)) family = kFallbackFont;
+    QFont font(family);
+    font.setPixelSize(std::max(1, PointsToPixels(sizePoints)));
+    font.setStyleStrategy(QFont::NoAntialias);
+    font_ = font;
+}
+
+int QImageCanvas::FontHeight() const { return -PointsToPixels(fontSize_); }
+
+void QImageCanvas::MoveTo(int x, int y) {
+    position_ = {x, y};
+    patternPosition_ = 0;
+}
+
+void QImageCanvas::LineTo(int x, int y) {
+    if (penWidth_ <= 1)
+        ThinLine(position_.x, position_.y, x, y);
+    else
+        WideLine(position_.x, position_.y, x, y);
+    position_ = {x, y};
+}
+
+void QImageCanvas::Plot(int x, int y, Colour colour) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    const QRgb source = ToRgb(colour);
+    if (penMode_ == PenMode::NotXor)
+        line[x] = 0xFF000000u | (~(source ^ line[x]) & 0x00FFFFFFu);
+    else
+        line[x] = source;
+}
+
+// Pixels from (x1, y1) up to but excluding (x2, y2): along the longer
+// direction one pixel per step, the other coordinate rounded. Only the
+// steps that fall on the image are visited, so far-away end points cost
+// nothing.
+void QImageCanvas::ThinLine(int x1, int y1, int x2, int y2) {
+    constexpr int kFar = 1 << 28;
+    if (std::abs(x1) > kFar || std::abs(y1) > kFar || std::abs(x2) > kFar || std::abs(y2) > kFar) {
+        // Keep the step arithmetic within 64 bits: only the part near the
+        // image can show.
+        double ax = x1, ay = y1, bx = x2, by = y2;
+        const double box = 1 << 20;
+        const long long n = std::max(std::llabs((long long)x2 - x1), std::llabs((long long)y2 - y1));
+        if (ClipSegment(ax, ay, bx, by, -box, -box, box + image_.width(), box + image_.height())) {
+            const long long saved = patternPosition_;
+            ThinLine(int(std::lround(ax)), int(std::lround(ay)), int(std::lround(bx)), int(std::lround(by)));
+            patternPosition_ = saved;
+        }
+        patternPosition_ += n;
+        return;
+    }
+    const long long dx = (long long)x2 - x1, dy = (long long)y2 - y1;
+    const long long adx = std::llabs(dx), ady = std::llabs(dy);
+    const long long n = std::max(adx, ady);
+    if (n == 0) return;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool xMajor = adx >= ady;
+    const long long major1 = xMajor ? x1 : y1;
+    const int majorSign = xMajor ? sx : sy;
+    const long long limit = xMajor ? image_.width() : image_.height();
+
+    // Steps i in [first, last] keep the major coordinate inside 0..limit-1.
+    long long first = 0, last = n - 1;
+    if (majorSign > 0) {
+        first = std::max(first, -major1);
+        last = std::min(last, limit - 1 - major1);
+    } else {
+        first = std::max(first, major1 - (limit - 1));
+        last = std::min(last, major1);
+    }
+
+    const Pattern pattern = PatternOf(penStyle_);
+    const long long period = pattern.on + pattern.off;
+    const bool gaps = pattern.off > 0 && brushStyle_ == BrushStyle::Solid;
+    for (long long i = first; i <= last; ++i) {
+        const long long minorStep = xMajor ? (2 * i * ady + adx) / (2 * adx) : (2 * i * adx + ady) / (2 * ady);
+        const long long px = xMajor ? x1 + sx * i : x1 + sx * minorStep;
+        const long long py = xMajor ? y1 + sy * minorStep : y1 + sy * i;
+        if (py < 0 || px < 0 || px >= image_.width() || py >= image_.height()) continue;
+        const bool on = (patternPosition_ + i) % period < pattern.on;
+        if (on)
+            Plot(int(px), int(py), penColour_);
+        else if (gaps)
+            Plot(int(px), int(py), brushColour_);
+    }
+    patternPosition_ += n;
+}
+
+void QImageCanvas::WideLine(int x1, int y1, int x2, int y2) {
+    double ax = x1, ay = y1, bx = x2, by = y2;
+    const double margin = penWidth_ + 2;
+    if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin))
+        return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    p.setPen(QPen(ToQColor(penColour_), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(ax, ay), QPointF(bx, by));
+}
+
+void QImageCanvas::FillRect(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    QPainter p(&image_);
+    p.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brushColour_));
+}
+
+void QImageCanvas::Rectangle(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    if (brushStyle_ == BrushStyle::Solid) {
+        QPainter p(&image_);
+        if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        p.fillRect(QRect(left + 1, top + 1, right - left - 2, bottom - top - 2), ToQColor(brushColour_));
+    }
+    const CanvasPoint saved = position_;
+    const long long savedPattern = patternPosition_;
+    MoveTo(left, top);
+    LineTo(right - 1, top);
+    LineTo(right - 1, bottom - 1);
+    LineTo(left, bottom - 1);
+    LineTo(left, top);
+    position_ = saved;
+    patternPosition_ = savedPattern;
+}
+
+void QImageCanvas::Ellipse(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    p.setPen(QPen(ToQColor(penColour_), penWidth_ <= 1 ? 0 : penWidth_));
+    if (brushStyle_ == BrushStyle::Solid)
+        p.setBrush(ToQColor(brushColour_));
+    else
+        p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void QImageCanvas::Polygon(const std::vector<CanvasPoint>& points) {
+    if (points.empty()) return;
+    QPolygon polygon;
+    for (const CanvasPoint& pt : points) polygon << QPoint(pt.x, pt.y);
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    p.setPen(QPen(ToQColor(penColour_), penWidth_ <= 1 ? 0 : penWidth_));
+    if (brushStyle_ == BrushStyle::Solid)
+        p.setBrush(ToQColor(brushColour_));
+    else
+        p.setBrush(Qt::NoBrush);
+    p.drawPolygon(polygon);
+}
+
+void QImageCanvas::TextOut(int x, int y, const std::string& text) {
+    if (text.empty()) return;
+    const QString s = ToQString(text);
+    const QFontMetrics metrics(font_);
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    if (brushStyle_ == BrushStyle::Solid)
+        p.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brushColour_));
+    p.setFont(font_);
+    p.setPen(ToQColor(fontColour_));
+    p.drawText(QPoint(x, y + metrics.ascent()), s);
+}
+
+int QImageCanvas::TextWidth(const std::string& text) const {
+    return QFontMetrics(font_).horizontalAdvance(ToQString(text));
+}
+
+int QImageCanvas::TextHeight(const std::string& text) const { return QFontMetrics(font_).height(); }
+
+Colour QImageCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return 0;
+    return FromRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+}
+
+void QImageCanvas::SetPixel(int x, int y, Colour colour) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToRgb(colour);
+}
+
+void QImageCanvas::CopyRect(const Canvas& source, int left, int top, int right, int bottom) {
+    if (const auto* picture = dynamic_cast<const QImageCanvas*>(&source)) {
+        const QRect r = QRect(left, top, right - left, bottom - top).intersected(picture->image_.rect());
+        if (r.isEmpty()) return;
+        QPainter p(&image_);
+        p.drawImage(r.topLeft(), picture->image_, r);
+        return;
+    }
+    Canvas::CopyRect(source, left, top, right, bottom);
+}
+
+}  // namespace kurvo
