@@ -1,0 +1,35 @@
+// The graph editor: the command run when kurvo32 has no arguments.
+#include <QApplication>
+#include <QTimer>
+
+#include "commands.h"
+#include "ui/about_box.h"
+#include "ui/button_icons.h"
+#include "ui/main_form.h"
+
+namespace {
+
+int RunEditor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kurvo32");
+    QApplication::setApplicationVersion(kurvo::ProgramVersion());
+    QApplication::setWindowIcon(kurvo::ApplicationIcon());
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto* splash = new kurvo::TSplashWindow;
+    splash->show();
+    QApplication::processEvents();
+
+    kurvo::TMainForm form;
+    form.resize(1040, 720);
+    QApplication::restoreOverrideCursor();
+    form.show();
+    // The splash goes as soon as the main window has the focus.
+    splash->finish(&form);
+    splash->deleteLater();
+    return app.exec();
+}
+
+const kurvo::app::Registration kEditor{{"", "open the graph editor", RunEditor}};
+
+}  // namespace

@@ -1,0 +1,223 @@
+#pragma once
+// The main window: menus, the three toolbars, the graph area and the
+// status bar, bound to the graph object. It is the graph object's host
+// (the controls it reads, message boxes, Escape polling) and runs the
+// start-up of the data folder: folders, settings files, toolbars, user
+// functions and menu shortcuts.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "admin/toolbar_record.h"
+#include "plot/graph_host.h"
+#include "plot/settings_record.h"
+#include "workspace/folders.h"
+#include "workspace/mode_files.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QElapsedTimer;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+
+namespace kurvo {
+
+class GraphArea;
+class HelpBrowser;
+class MessageBoxes;
+class TGraphWindow;
+
+class TMainForm : public QMainWindow, public GraphHost {
+    Q_OBJECT
+public:
+    struct Options {
+        // The program folder; empty: the current folder.
+        QString programFolder;
+        // Where the shipped text files come from when the data folder lacks
+        // one; empty: the copy built into the program.
+        QString templateFolder;
+        // Message boxes; null: real modal boxes.
+        MessageBoxes* messages = nullptr;
+        // Path of the program for the desktop entry; empty: this program.
+        QString executable;
+    };
+
+    explicit TMainForm(const Options& options);
+    TMainForm() : TMainForm(Options{}) {}
+    ~TMainForm() override;
+
+    // ---- state, for the dialogs and for tests
+    TGraphWindow& Graph() { return *graph_; }
+    SettingsRecord& Settings();
+    const Folders& GetFolders() const { return folders_; }
+    const ToolbarRecord& Toolbar() const { return toolbarRecord_; }
+    const std::string& PasswordRecord() const { return passwordRecord_; }
+    const std::vector<std::string>& DataSetLines() const { return dataSetLines_; }
+    const QString& DialogFolder() const { return dialogFolder_; }
+    const std::array<std::string, 7>& UserFunctions() const { return userFunctions_; }
+    // Problems met while reading the data folder, as reported.
+    const std::vector<std::string>& StartupReports() const { return startupReports_; }
+
+    // ---- controls
+    QComboBox* FormulaBox() const { return formulaBox_; }
+    QComboBox* RelationBox() const { return relationBox_; }
+    QLineEdit* ViewFieldEdit(ViewField field) const;
+    QSpinBox* PlotStepSpin() const { return plotStep_; }
+    QToolBar* ButtonBar() const { return buttonBar_; }
+    QToolBar* RangeBar() const { return rangeBar_; }
+    QToolBar* FormulaBar() const { return formulaBar_; }
+    GraphArea* Area() const { return area_; }
+    QMenu* PopupMenu() const { return popup_; }
+    QToolButton* EntryButton(int entry) const;
+    // The menus whose entries take shortcuts from hotkeys.txt, in order.
+    const std::vector<QMenu*>& HotkeyMenus() const { return hotkeyMenus_; }
+    QMenu* CalculatorsMenu() const { return calculatorsMenu_; }
+    QAction* Action(const QString& caption) const;
+    // The picture as shown, null before the first paint.
+    const QImage* PictureImage() const;
+    // hotkeys.txt as the menus stand now.
+    std::vector<std::string> HotkeyFileLines() const;
+
+    // ---- commands
+    void PlotCommand();
+    void SaveSettings();
+    void ImportExamples();
+    void AddFormulaToFile();
+    void LoadPresetList();
+    void ShowHelp(const QString& page);
+
+    // ---- GraphHost
+    std::string FormulaText() const override;
+    void SetFormulaText(const std::string& text) override;
+    std::string RelationText() const override;
+    std::string ViewFieldText(ViewField field) const override;
+    void SetViewFieldText(ViewField field, const std::string& text) override;
+    bool HasTFields() const override;
+    bool HasPlotStepField() const override;
+    std::string PlotStepFieldText() const override;
+    void ShowInformation(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    bool EscapePressed() override;
+    void Beep() override;
+    void SetBusyCursor(bool busy) override;
+    int GraphAreaWidth() const override;
+    int GraphAreaHeight() const override;
+    int ClientWidth() const override;
+    std::unique_ptr<Canvas> CreatePicture(int width, int height) override;
+    void RefreshFromPicture(const Canvas& picture, int width, int height) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Start-up, in the order the steps run.
+    void BuildMenus();
+    void CreateWindowState();
+    void ReadPasswordFile();
+    void ReadToolbarFile();
+    void BuildToolbars();
+    void ReadSettingsFile();
+    void BringIntoLineWithSettings();
+    void SetUpMode();
+    void LoadUserFunctions();
+    void ApplyHotkeys();
+    void WindowShown();
+    void ReportStartupProblems();
+
+    // Helpers.
+    QAction* AddEntry(QMenu* menu, const QString& caption, const QString& shortcut = {},
+                      bool built = true);
+    void AddButton(QToolBar* bar, int entry);
+    void AddViewField(QToolBar* bar, ViewField field, const QString& label, const QString& hint);
+    void UpdateFormulaBoxWidth();
+    void SetRelationItems();
+    GraphMode Mode() const;
+    void ResizeGraph();
+    // The picture takes the graph area's size (square with SquareGraph).
+    void ResizePicture();
+    void ToggleAutoYScale();
+    void ToggleFlagAndReplot(bool SettingsRecord::*flag);
+    void SetAngleMode(bool degrees);
+    void ShowCoordinateInfo(bool on);
+    void SwitchMode(bool cartesian, bool implicit);
+    void ToggleParametric();
+    void EnableByMode();
+    void ReadOut(const QPoint& pos);
+    // The interactive view: zoom in by dragging, move by dragging, zoom out.
+    void SetZoomInMode(bool on);
+    void SetMoveMode(bool on);
+    void ZoomOut();
+    void GraphMouseDown(const QPoint& pos);
+    void GraphMouseMove(const QPoint& pos);
+    void GraphMouseUp(const QPoint& pos);
+    void RedrawAll();
+    void UpdateAreaCursor();
+    void CopyGraphToClipboard();
+    void TypeCharacter(char c);
+    void RunGuarded(const std::function<void()>& action);
+    QString DataPath(const std::string& name) const;
+
+    Options options_;
+    std::unique_ptr<MessageBoxes> ownMessages_;
+    MessageBoxes* messages_ = nullptr;
+
+    Folders folders_;
+    QString dialogFolder_;
+    std::string passwordRecord_;
+    ToolbarRecord toolbarRecord_;
+    std::vector<std::string> dataSetLines_;
+    std::array<std::string, 7> userFunctions_;
+    std::vector<std::string> startupReports_;
+    std::unique_ptr<TGraphWindow> graph_;
+
+    // Menus.
+    std::vector<QMenu*> hotkeyMenus_;
+    QMenu* dataSetsMenu_ = nullptr;
+    QMenu* calculatorsMenu_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::vector<QAction*> actions_;
+
+    // Toolbars and their controls.
+    QToolBar* buttonBar_ = nullptr;
+    QToolBar* rangeBar_ = nullptr;
+    QToolBar* formulaBar_ = nullptr;
+    std::array<QToolButton*, kToolbarEntryCount> entryButtons_{};
+    std::array<QLineEdit*, 6> viewFields_{};
+    QSpinBox* plotStep_ = nullptr;
+    QComboBox* relationBox_ = nullptr;
+    QComboBox* formulaBox_ = nullptr;
+    std::array<QLabel*, 5> statusPanels_{};
+
+    GraphArea* area_ = nullptr;
+    QPointer<HelpBrowser> help_;
+
+    // Escape polling.
+    std::unique_ptr<QElapsedTimer> pollClock_;
+    bool escapeSeen_ = false;
+    int busyDepth_ = 0;
+    bool resizePending_ = false;
+    bool shown_ = false;
+    bool readOutActive_ = false;  // the left button is down with the read-out on
+    bool zoomInMode_ = false;
+    bool moveMode_ = false;
+    bool dragActive_ = false;
+    QPoint dragStart_;
+    long double zoomCornerX_ = 0, zoomCornerY_ = 0;
+
+public:
+    bool ZoomInMode() const { return zoomInMode_; }
+    bool MoveMode() const { return moveMode_; }
+};
+
+}  // namespace kurvo

@@ -1,0 +1,106 @@
+#include "workspace/data_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace kurvo {
+
+QString FindInFolder(const QString& folder, const QString& name) {
+    QDir dir(folder);
+    const QString exact = dir.filePath(name);
+    if (QFileInfo::exists(exact)) return exact;
+    const auto entries = dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const auto& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+    return exact;
+}
+
+namespace {
+
+FileResult Problem(FileProblem problem, std::string message) { return {problem, std::move(message)}; }
+
+FileResult IoError(const QFile& file) {
+    // The numbers users knew: 2 not found, 5 access denied, 100 end of file.
+    int code = 5;
+    switch (file.error()) {
+        case QFileDevice::PermissionsError: code = 5; break;
+        case QFileDevice::OpenError: code = errno == ENOENT ? 2 : 5; break;
+        default: code = 103; break;  // file not open / general failure
+    }
+    return Problem(FileProblem::Unreadable, "I/O error " + std::to_string(code));
+}
+
+FileResult OpenForReading(QFile& file) {
+    if (!QFileInfo::exists(file.fileName())) return Problem(FileProblem::Missing, "File not found");
+    if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) return IoError(file);
+    return {};
+}
+
+}  // namespace
+
+FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& record) {
+    QFile file(path);
+    if (auto r = OpenForReading(file); !r.ok()) return r;
+    const QByteArray data = file.read(static_cast<qint64>(size));
+    if (static_cast<size_t>(data.size()) < size)
+        return Problem(FileProblem::Short, "Read beyond end of file");
+    record.assign(data.begin(), data.end());
+    return {};
+}
+
+FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return IoError(file);
+    if (!file.seek(0) ||
+        file.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(size)) !=
+            static_cast<qint64>(size))
+        return Problem(FileProblem::Unreadable, "I/O error 101");  // disk write error
+    return {};
+}
+
+std::vector<std::string> SplitTextLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool pending = false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            lines.push_back(line.substr(0, 255));
+            line.clear();
+            pending = false;
+        } else {
+            line += c;
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(line.substr(0, 255));
+    return lines;
+}
+
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines) {
+    QFile file(path);
+    if (auto r = OpenForReading(file); !r.ok()) return r;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) return IoError(file);
+    lines = SplitTextLines(data.toStdString());
+    return {};
+}
+
+FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return IoError(file);
+    std::string out;
+    for (const auto& line : lines) out += line + "\r\n";
+    if (file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()))
+        return Problem(FileProblem::Unreadable, "I/O error 101");
+    return {};
+}
+
+std::string LineOr(const std::vector<std::string>& lines, size_t n) {
+    return n < lines.size() ? lines[n] : std::string();
+}
+
+}  // namespace kurvo

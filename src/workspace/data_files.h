@@ -1,0 +1,44 @@
+#pragma once
+// Reading and writing the files of the data folder: fixed-size binary
+// records and 8-bit text files with CR LF line ends. Failures carry the
+// platform's message texts ("File not found", "Read beyond end of file",
+// "I/O error %d") so callers can report them unchanged.
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kurvo {
+
+// The path of `name` inside `folder`, matched without regard to case as
+// the data folder's names always were. When no file matches, the path with
+// the name as given (where a new file will be created).
+QString FindInFolder(const QString& folder, const QString& name);
+
+enum class FileProblem { None, Missing, Short, Unreadable };
+
+struct FileResult {
+    FileProblem problem = FileProblem::None;
+    std::string message;  // the platform text for the problem
+    bool ok() const { return problem == FileProblem::None; }
+};
+
+// Reads the first record of `size` bytes.
+FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& record);
+// Writes record 0: an existing file keeps whatever follows the record.
+FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size);
+
+// Lines of a Windows-1252 text file, CR LF or LF ends, each cut to 255
+// characters as the readers always did.
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines);
+// Replaces the file with the lines, each ended by CR LF.
+FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines);
+// Splits file bytes into lines the way ReadTextLines does.
+std::vector<std::string> SplitTextLines(const std::string& bytes);
+
+// Line n (0-based) of a list, "" past the end: reading past the end of a
+// text file gives empty lines.
+std::string LineOr(const std::vector<std::string>& lines, size_t n);
+
+}  // namespace kurvo

@@ -1,0 +1,234 @@
+// Window creation against the data folder: a defaulted start, reading the
+// files back, user functions, menu shortcuts, toolbar layouts, the plot
+// step text and saving the settings.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "admin/password_record.h"
+#include "admin/toolbar_record.h"
+#include "expr/parser.h"
+#include "form_fixture.h"
+#include "plot/graph_window.h"
+#include "workspace/data_files.h"
+
+namespace kurvo::test {
+namespace {
+
+std::vector<std::string> Lines(const QByteArray& bytes) { return SplitTextLines(bytes.toStdString()); }
+
+using StartupFiles = FormTest;
+
+TEST_F(StartupFiles, DefaultedStartWritesACompleteDataFolder) {
+    auto form = Start();
+    EXPECT_TRUE(boxes_.errors.empty()) << boxes_.errors.front().toStdString();
+
+    const QByteArray sett = ReadAll(Data("sett.dat"));
+    ASSERT_EQ(sett.size(), 1528);
+    const auto defaults = Serialize(DefaultSettings());
+    EXPECT_EQ(sett, QByteArray(reinterpret_cast<const char*>(defaults.data()), 1528));
+
+    const auto pass = SerializePassword(kFirstPassword);
+    EXPECT_EQ(ReadAll(Data("pass.dat")), QByteArray(reinterpret_cast<const char*>(pass.data()), 13));
+    EXPECT_EQ(form->PasswordRecord(), kFirstPassword);
+
+    const QByteArray tbr = ReadAll(Data("tbrcfg.dat"));
+    ASSERT_EQ(tbr.size(), 45);
+    for (int i = 2; i < 45; ++i) EXPECT_EQ(tbr[i], 1) << i;
+
+    // The text files the start needs, from the shipped template.
+    for (const char* name : {"hotkeys.txt", "Cart.txt", "Cartfun_int.txt", "Carttyp.txt", "cartal.txt"})
+        EXPECT_FALSE(ReadAll(Data(name)).isEmpty()) << name;
+    EXPECT_EQ(Lines(ReadAll(Data("hotkeys.txt"))), form->HotkeyFileLines());
+    EXPECT_EQ(form->FormulaBox()->currentText(), "2x+1");
+    EXPECT_EQ(form->RelationBox()->count(), 7);
+    EXPECT_EQ(form->windowTitle(), "Kurvo32 Graph Editor");
+
+    // The desktop learnt the graph file type.
+    EXPECT_TRUE(QFileInfo::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/mime/packages/kurvo32.xml"));
+}
+
+TEST_F(StartupFiles, ShippedHotkeysMatchTheMenus) {
+    auto form = Start();
+    QFile shipped(QString(KURVO_SOURCE_DIR) + "/data/hotkeys.txt");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    EXPECT_EQ(Lines(bytes), form->HotkeyFileLines());
+    EXPECT_TRUE(bytes.contains("\r\n"));
+    // Six menus, separators skipped, Calculators not among them.
+    ASSERT_EQ(form->HotkeyMenus().size(), 6u);
+    EXPECT_EQ(form->HotkeyMenus()[4]->title(), "Data Sets");
+    EXPECT_EQ(form->HotkeyFileLines().front(), "&Open:Ctrl+O");
+}
+
+TEST_F(StartupFiles, SecondStartReadsTheFilesBack) {
+    {
+        auto first = Start();
+    }
+    SettingsRecord s = DefaultSettings();
+    s.XMin = -3;
+    s.XMax = 4.5L;
+    s.YMax = 7;
+    s.Degrees = true;
+    s.ShowCoordinates = false;
+    s.PlotStepText = "1,000";
+    s.Constants[0] = 2.5L;
+    const auto bytes = Serialize(s);
+    Write(Data("sett.dat"), QByteArray(reinterpret_cast<const char*>(bytes.data()), 1528));
+    const auto pass = SerializePassword("Secret");
+    Write(Data("pass.dat"), QByteArray(reinterpret_cast<const char*>(pass.data()), 13));
+
+    auto form = Start();
+    EXPECT_TRUE(boxes_.errors.empty());
+    EXPECT_EQ(form->PasswordRecord(), "Secret");
+    EXPECT_EQ(form->Settings().XMin, -3);
+    EXPECT_EQ(form->Settings().Constants[0], 2.5L);
+    EXPECT_EQ(form->Settings().LastGraph, -1);
+    EXPECT_TRUE(form->Settings().Degrees);
+    EXPECT_TRUE(form->Graph().Trans.Degrees);
+    EXPECT_TRUE(form->Action("De&grees")->isChecked());
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMin)->text(), "-3");
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMax)->text(), "4.5");
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::YMax)->text(), "7");
+    // The thousands separator of the step text is dropped.
+    EXPECT_EQ(form->PlotStepSpin()->value(), 1000);
+    EXPECT_FALSE(form->statusBar()->isVisible());
+    // Nothing was written back: the user's files are as they were.
+    EXPECT_EQ(ReadAll(Data("sett.dat")), QByteArray(reinterpret_cast<const char*>(bytes.data()), 1528));
+}
+
+TEST_F(StartupFiles, DamagedFilesAreReportedAndLeftAlone) {
+    Write(Data("sett.dat"), QByteArray(100, '\x01'));
+    Write(Data("tbrcfg.dat"), QByteArray(45, '\0'));  // a valid record: no entries shown
+    auto form = Start();
+    ASSERT_EQ(boxes_.errors.size(), 1u);
+    EXPECT_TRUE(boxes_.errors[0].startsWith("Read beyond end of file")) << boxes_.errors[0].toStdString();
+    EXPECT_EQ(ReadAll(Data("sett.dat")), QByteArray(100, '\x01'));
+    EXPECT_EQ(form->Settings().XMax, DefaultSettings().XMax);
+    // All of entries 0-30 cleared: no button bar; the other two remain.
+    EXPECT_EQ(form->ButtonBar(), nullptr);
+    ASSERT_NE(form->RangeBar(), nullptr);
+    ASSERT_NE(form->FormulaBar(), nullptr);
+    EXPECT_FALSE(form->HasTFields());
+    EXPECT_FALSE(form->HasPlotStepField());
+    EXPECT_NE(form->ViewFieldEdit(ViewField::XMin), nullptr);
+}
+
+TEST_F(StartupFiles, ToolbarEntriesDecideWhatIsBuilt) {
+    ToolbarRecord record = DefaultToolbar();
+    auto write = [&] {
+        const auto b = SerializeToolbar(record);
+        Write(Data("tbrcfg.dat"), QByteArray(reinterpret_cast<const char*>(b.data()), 45));
+    };
+    write();
+    auto full = Start();
+    const int withPlot = full->FormulaBox()->width();
+    ASSERT_NE(full->EntryButton(toolbar::PlotGraph), nullptr);
+    EXPECT_EQ(full->EntryButton(toolbar::PlotGraph)->width(), 73);
+    EXPECT_EQ(full->EntryButton(toolbar::OpenFile)->toolTip(), "Open File");
+    full.reset();
+
+    record.Entries[toolbar::PlotGraph] = false;
+    record.Entries[toolbar::OpenFile] = false;
+    write();
+    auto noPlot = Start();
+    EXPECT_EQ(noPlot->FormulaBox()->width(), withPlot + 73);
+    EXPECT_EQ(noPlot->EntryButton(toolbar::PlotGraph), nullptr);
+    EXPECT_EQ(noPlot->EntryButton(toolbar::OpenFile), nullptr);
+    ASSERT_NE(noPlot->ButtonBar(), nullptr);
+
+    // Only one button bar entry left keeps the bar.
+    record.Entries.fill(false);
+    record.Entries[toolbar::ZoomOut] = true;
+    write();
+    auto one = Start();
+    ASSERT_NE(one->ButtonBar(), nullptr);
+    EXPECT_EQ(one->ButtonBar()->actions().size(), 1);
+}
+
+TEST_F(StartupFiles, UserFunctionsComeFromTheModesTranslatedFile) {
+    Write(Data("Cartfun_int.txt"), "(x*2)\r\n()\r\n((x)^2)\r\n");
+    auto form = Start();
+    const auto& f = form->UserFunctions();
+    EXPECT_EQ(f[0], "(x*2)");
+    EXPECT_EQ(f[1], "(1)");
+    EXPECT_EQ(f[2], "((x)^2)");
+    EXPECT_EQ(f[6], "(1)");
+    // g evaluates as 1, h squares its argument.
+    EXPECT_EQ(form->Graph().Parser(6).Expression(), "(1)");
+    double result = 0;
+    ASSERT_TRUE(form->Graph().CallUserFunction(2, 3.0, result));
+    EXPECT_DOUBLE_EQ(result, 9.0);
+}
+
+TEST_F(StartupFiles, HotkeyLinesSetShortcutsByPosition) {
+    // Eight File entries, then the Settings menu's first entry.
+    Write(Data("hotkeys.txt"),
+          "&Open:Ctrl+K\r\nanything:F9\r\nno colon\r\n&x:\r\n\r\n\r\n\r\nE&xit:Alt+X\r\n&Cartesian:F11\r\n");
+    auto form = Start();
+    EXPECT_EQ(form->Action("&Open")->shortcut(), QKeySequence("Ctrl+K"));
+    EXPECT_EQ(form->Action("Save as &KurvoFile")->shortcut(), QKeySequence("F9"));
+    EXPECT_TRUE(form->Action("Save As &Dataset")->shortcut().isEmpty());
+    EXPECT_TRUE(form->Action("Save as &Picture")->shortcut().isEmpty());
+    EXPECT_EQ(form->Action("E&xit")->shortcut(), QKeySequence("Alt+X"));
+    EXPECT_EQ(form->Action("&Cartesian")->shortcut(), QKeySequence("F11"));
+    // Past the end of the file every entry has none.
+    EXPECT_TRUE(form->Action("Kurvo &Help Contents")->shortcut().isEmpty());
+    EXPECT_TRUE(form->Action("&Undo last action")->shortcut().isEmpty());
+}
+
+TEST_F(StartupFiles, SaveSettingsWritesOneRecordFromTheFields) {
+    auto form = Start();
+    form->ViewFieldEdit(ViewField::XMin)->setText("-4");
+    form->ViewFieldEdit(ViewField::YMax)->setText("2.5");
+    form->PlotStepSpin()->setValue(512);
+    form->SaveSettings();
+    form->SaveSettings();
+    EXPECT_TRUE(boxes_.errors.empty());
+    QByteArray file = ReadAll(Data("sett.dat"));
+    ASSERT_EQ(file.size(), 1528);
+    SettingsRecord read = Deserialize(reinterpret_cast<const uint8_t*>(file.data()));
+    EXPECT_EQ(read.XMin, -4);
+    EXPECT_EQ(read.YMax, 2.5L);
+    EXPECT_EQ(read.PlotStepText, "512");
+
+    // A field that is not a number stops it before anything is written.
+    form->ViewFieldEdit(ViewField::XMax)->setText("abc");
+    form->SaveSettings();
+    ASSERT_EQ(boxes_.errors.size(), 1u);
+    EXPECT_EQ(boxes_.errors[0], "'abc' is not a valid floating point value");
+    EXPECT_EQ(ReadAll(Data("sett.dat")), file);
+}
+
+TEST_F(StartupFiles, ProgramFolderIsTheCurrentFolder) {
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(prog_));
+    TMainForm::Options options;
+    options.messages = &boxes_;
+    {
+        TMainForm form(options);
+        EXPECT_EQ(form.GetFolders().ProgramFolder, QDir(prog_).canonicalPath());
+    }
+    QDir::setCurrent(before);
+    EXPECT_TRUE(QFileInfo::exists(Data("sett.dat")));
+}
+
+TEST_F(StartupFiles, PresetListAndAddingAFormula) {
+    Write(Data("Cart.txt"), "x\xB3\r\n3x\r\n");
+    auto form = Start();
+    ASSERT_EQ(form->FormulaBox()->count(), 2);
+    EXPECT_EQ(form->FormulaBox()->currentText(), QString::fromUtf8(u8"x³"));
+    form->FormulaBox()->setEditText(QString::fromUtf8(u8"x²-1"));
+    form->AddFormulaToFile();
+    EXPECT_EQ(ReadAll(Data("Cart.txt")), QByteArray("x\xB3\r\n3x\r\nx\xB2-1\r\n"));
+    EXPECT_EQ(form->FormulaBox()->count(), 3);
+    EXPECT_EQ(form->FormulaBox()->currentText(), QString::fromUtf8(u8"x²-1"));
+}
+
+}  // namespace
+}  // namespace kurvo::test

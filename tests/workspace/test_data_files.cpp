@@ -1,0 +1,234 @@
+// The data folder's file handling: names without regard to case, records,
+// text lines, the examples import, the initial folder and the desktop
+// registration. Every test works in its own temporary folders.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "workspace/data_files.h"
+#include "workspace/file_type_registration.h"
+#include "workspace/folders.h"
+#include "workspace/mode_files.h"
+#include "workspace/required_files.h"
+#include "workspace/settings_file.h"
+
+namespace kurvo {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class DataFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        root_ = dir_.path();
+    }
+    QString Path(const QString& name) const { return QDir(root_).filePath(name); }
+    QTemporaryDir dir_;
+    QString root_;
+};
+
+TEST_F(DataFolderTest, NamesAreMatchedWithoutRegardToCase) {
+    Write(Path("data/SETT.DAT"), "x");
+    Write(Path("data/cartfun_INT.txt"), "x");
+    const Folders folders = FixFolders(root_);
+    EXPECT_EQ(folders.ProgramFolder, QDir::cleanPath(root_));
+    EXPECT_EQ(folders.DataFolder, Path("data") + "/");
+    EXPECT_EQ(FindInFolder(folders.DataFolder, "sett.dat"), Path("data/SETT.DAT"));
+    EXPECT_EQ(FindInFolder(folders.DataFolder, "Cartfun_int.txt"), Path("data/cartfun_INT.txt"));
+    // A file that is not there gets the name as given.
+    EXPECT_EQ(FindInFolder(folders.DataFolder, "hotkeys.txt"), Path("data/hotkeys.txt"));
+
+    // A data folder spelt "Data" is found as well.
+    QTemporaryDir other;
+    QDir(other.path()).mkdir("Data");
+    EXPECT_EQ(FixFolders(other.path()).DataFolder, QDir(other.path()).filePath("Data") + "/");
+}
+
+TEST_F(DataFolderTest, RecordsReportMissingAndShortFiles) {
+    std::vector<uint8_t> record;
+    auto r = ReadRecord(Path("none.dat"), 13, record);
+    EXPECT_EQ(r.problem, FileProblem::Missing);
+    EXPECT_EQ(r.message, "File not found");
+
+    Write(Path("short.dat"), QByteArray(12, 'a'));
+    r = ReadRecord(Path("short.dat"), 13, record);
+    EXPECT_EQ(r.problem, FileProblem::Short);
+    EXPECT_EQ(r.message, "Read beyond end of file");
+
+    QDir(root_).mkdir("folder.dat");
+    r = ReadRecord(Path("folder.dat"), 13, record);
+    EXPECT_EQ(r.problem, FileProblem::Unreadable);
+    EXPECT_EQ(r.message.rfind("I/O error ", 0), 0u) << r.message;
+
+    Write(Path("long.dat"), QByteArray("0123456789abcdefXYZ"));
+    ASSERT_TRUE(ReadRecord(Path("long.dat"), 16, record).ok());
+    EXPECT_EQ(std::string(record.begin(), record.end()), "0123456789abcdef");
+}
+
+TEST_F(DataFolderTest, WritingRecordZeroKeepsTheRestOfTheFile) {
+    Write(Path("rec.dat"), QByteArray("AAAABBBB"));
+    const uint8_t bytes[4] = {'x', 'y', 'z', 'w'};
+    ASSERT_TRUE(WriteRecord(Path("rec.dat"), bytes, 4).ok());
+    EXPECT_EQ(ReadAll(Path("rec.dat")), QByteArray("xyzwBBBB"));
+
+    // Saving the settings twice leaves exactly one record.
+    const QString data = Path("data") + "/";
+    QDir().mkpath(data);
+    SettingsRecord s = DefaultSettings();
+    ASSERT_EQ(WriteSettingsFile(data, s), "");
+    s.XMin = -3;
+    ASSERT_EQ(WriteSettingsFile(data, s), "");
+    const QByteArray file = ReadAll(data + "sett.dat");
+    ASSERT_EQ(file.size(), 1528);
+    EXPECT_EQ(Deserialize(reinterpret_cast<const uint8_t*>(file.data())).XMin, -3);
+}
+
+TEST_F(DataFolderTest, TextLinesReadCrLfAndLfAndCutAt255) {
+    Write(Path("a.txt"), QByteArray("one\r\ntwo\nthree\r\n\r\nlast"));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(Path("a.txt"), lines).ok());
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
+
+    Write(Path("long.txt"), QByteArray(300, 'q') + "\r\nx\xB2\r\n");
+    ASSERT_TRUE(ReadTextLines(Path("long.txt"), lines).ok());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 255u);
+    EXPECT_EQ(lines[1], "x\xB2");
+
+    ASSERT_TRUE(WriteTextLines(Path("out.txt"), {"y=", "", "x\xB3"}).ok());
+    EXPECT_EQ(ReadAll(Path("out.txt")), QByteArray("y=\r\n\r\nx\xB3\r\n"));
+    EXPECT_EQ(LineOr({"a"}, 0), "a");
+    EXPECT_EQ(LineOr({"a"}, 5), "");
+}
+
+TEST_F(DataFolderTest, RequiredFilesDefaultWhenMissingAndLeaveDamagedFilesAlone) {
+    const QString data = Path("data") + "/";
+    Write(Path("template/Cart.txt"), "2x+1\r\nx\xB2\r\n");
+    RequiredFiles files(data, Path("template"));
+
+    // Missing: defaults, written so the folder is complete.
+    EXPECT_EQ(files.Record("pass.dat", {1, 'k'}), (std::vector<uint8_t>{1, 'k'}));
+    EXPECT_EQ(ReadAll(data + "pass.dat"), QByteArray("\x01k", 2));
+    EXPECT_EQ(files.Lines("Cart.txt"), (std::vector<std::string>{"2x+1", "x\xB2"}));
+    EXPECT_EQ(ReadAll(data + "Cart.txt"), QByteArray("2x+1\r\nx\xB2\r\n"));
+    EXPECT_TRUE(files.Reports().empty());
+    EXPECT_EQ(files.Created(), (std::vector<std::string>{"pass.dat", "Cart.txt"}));
+
+    // Short: reported with the platform's text, defaults used, file kept.
+    Write(data + "tbrcfg.dat", "\x01\x01");
+    const auto record = files.Record("tbrcfg.dat", std::vector<uint8_t>(45, 1));
+    EXPECT_EQ(record.size(), 45u);
+    ASSERT_EQ(files.Reports().size(), 1u);
+    EXPECT_EQ(files.Reports()[0].rfind("Read beyond end of file", 0), 0u);
+    EXPECT_EQ(ReadAll(data + "tbrcfg.dat"), QByteArray("\x01\x01"));
+}
+
+TEST_F(DataFolderTest, UserFunctionLinesLoadEmptyFunctionsAsOne) {
+    const auto e = UserFunctionExpressions({"(x*2)", "()", "", "((x)^2)"});
+    EXPECT_EQ(e[0], "(x*2)");
+    EXPECT_EQ(e[1], "(1)");
+    EXPECT_EQ(e[2], "(1)");
+    EXPECT_EQ(e[3], "((x)^2)");
+    EXPECT_EQ(e[6], "(1)");  // past the end of the file
+}
+
+TEST_F(DataFolderTest, ModeFilesFollowTheModeFlags) {
+    EXPECT_EQ(PresetListFile({true, false, false}), "Cart.txt");
+    EXPECT_EQ(PresetListFile({true, false, true}), "Cartpara.txt");
+    EXPECT_EQ(PresetListFile({false, false, false}), "Polar.txt");
+    EXPECT_EQ(PresetListFile({false, false, true}), "ParaPol.txt");
+    EXPECT_EQ(PresetListFile({false, true, true}), "Implic.txt");
+    // Cartesian wins over a stray implicit flag.
+    EXPECT_EQ(AliasListFile({true, true, false}), "cartal.txt");
+    EXPECT_EQ(AliasListFile({true, false, true}), "pcartal.txt");
+    EXPECT_EQ(AliasListFile({false, false, true}), "ppolal.txt");
+    EXPECT_EQ(AliasListFile({false, true, false}), "Implal.txt");
+    EXPECT_EQ(TranslatedUserFunctionFile(false), "Polarfun_int.txt");
+    EXPECT_EQ(UserFunctionSourceFile(true), "Cartfun.txt");
+}
+
+TEST_F(DataFolderTest, InitialDirFileSetsTheDocumentsFolderOnlyWhenNotEmpty) {
+    Folders folders = FixFolders(root_);
+    folders.DocumentsFolder = "/home/pupil/Documents";
+    ApplyInitialDirFile(folders);  // no file: nothing changes
+    EXPECT_FALSE(folders.InitialDirSet);
+
+    Write(Path("data/initdir.txt"), "\r\n/other\r\n");
+    ApplyInitialDirFile(folders);
+    EXPECT_EQ(folders.DocumentsFolder, "/home/pupil/Documents");
+    EXPECT_FALSE(folders.InitialDirSet);
+
+    ASSERT_EQ(WriteInitialDirFile(folders, "/srv/class 7b"), "");
+    ApplyInitialDirFile(folders);
+    EXPECT_EQ(folders.DocumentsFolder, "/srv/class 7b");
+    EXPECT_TRUE(folders.InitialDirSet);
+}
+
+TEST_F(DataFolderTest, ImportCopiesTheExamplesAndReportsFailures) {
+    Write(Path("prog/Datafiles/a.csv"), "1,2\r\n");
+    Write(Path("prog/Datafiles/b.tsv"), "1\t2\r\n");
+    Folders folders = FixFolders(Path("prog"));
+    folders.DocumentsFolder = Path("docs");
+    EXPECT_EQ(ImportExamples(folders), "");
+    EXPECT_EQ(ReadAll(Path("docs/Kurvo32/examples/a.csv")), QByteArray("1,2\r\n"));
+    EXPECT_EQ(ReadAll(Path("docs/Kurvo32/examples/b.tsv")), QByteArray("1\t2\r\n"));
+
+    // A second import overwrites; an existing Kurvo32 folder without
+    // examples still receives them.
+    Write(Path("docs/Kurvo32/examples/a.csv"), "changed");
+    EXPECT_EQ(ImportExamples(folders), "");
+    EXPECT_EQ(ReadAll(Path("docs/Kurvo32/examples/a.csv")), QByteArray("1,2\r\n"));
+    folders.DocumentsFolder = Path("docs2");
+    QDir().mkpath(Path("docs2/Kurvo32"));
+    EXPECT_EQ(ImportExamples(folders), "");
+    EXPECT_TRUE(QFileInfo::exists(Path("docs2/Kurvo32/examples/b.tsv")));
+
+    // A destination that cannot be created is reported by name.
+    Write(Path("docs3/Kurvo32/examples"), "a file, not a folder");
+    folders.DocumentsFolder = Path("docs3");
+    const std::string error = ImportExamples(folders);
+    EXPECT_EQ(error.rfind("Cannot create file ", 0), 0u) << error;
+
+    EXPECT_EQ(CopyFileTo(Path("nothing"), Path("x")), "Cannot open file " + Path("nothing").toStdString());
+    // Copying onto a folder keeps the source's name.
+    EXPECT_EQ(CopyFileTo(Path("prog/Datafiles/a.csv"), Path("docs")), "");
+    EXPECT_TRUE(QFileInfo::exists(Path("docs/a.csv")));
+}
+
+TEST_F(DataFolderTest, FileTypeIsRegisteredOnceAndNeverOverwritten) {
+    qputenv("XDG_DATA_HOME", Path("share").toUtf8());
+    const auto first = RegisterFileType(Path("prog"), "/opt/kurvo 32/kurvo32");
+    EXPECT_TRUE(first.mimeCreated);
+    EXPECT_TRUE(first.desktopCreated);
+    const QByteArray mime = ReadAll(Path("share/mime/packages/kurvo32.xml"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*.kvo\"/>"));
+    EXPECT_TRUE(mime.contains(kGraphFileMimeType));
+    const QByteArray desktop = ReadAll(Path("share/applications/kurvo32.desktop"));
+    EXPECT_TRUE(desktop.contains("Exec=\"/opt/kurvo 32/kurvo32\" %f"));
+    EXPECT_TRUE(desktop.contains("MimeType=application/x-kurvofile;"));
+    EXPECT_TRUE(desktop.contains("Path=" + Path("prog").toUtf8()));
+
+    // Whatever an existing entry says, it stays.
+    Write(Path("share/applications/kurvo32.desktop"), "mine");
+    const auto second = RegisterFileType(Path("elsewhere"), "/bin/other");
+    EXPECT_FALSE(second.mimeCreated);
+    EXPECT_FALSE(second.desktopCreated);
+    EXPECT_EQ(ReadAll(Path("share/applications/kurvo32.desktop")), QByteArray("mine"));
+    EXPECT_EQ(ReadAll(Path("share/mime/packages/kurvo32.xml")), mime);
+}
+
+}  // namespace
+}  // namespace kurvo
