@@ -121,13 +121,13 @@ void TMainForm::BuildMenus() {
     QMenu* settings = bar->addMenu("&Settings");
     auto* modes = new QActionGroup(this);
     for (const char* caption : {"&Cartesian", "&Polar", "&Implicit"}) {
-        // Implicit graphs cannot be drawn yet.
-        QAction* a = AddEntry(settings, caption, {}, QString(caption) != "&Implicit");
+        QAction* a = AddEntry(settings, caption);
         a->setCheckable(true);
         modes->addAction(a);
     }
     connect(Action("&Cartesian"), &QAction::triggered, this, [this] { SwitchMode(true, false); });
     connect(Action("&Polar"), &QAction::triggered, this, [this] { SwitchMode(false, false); });
+    connect(Action("&Implicit"), &QAction::triggered, this, [this] { SwitchMode(false, true); });
     QAction* parametric = AddEntry(settings, "&Parametric");
     parametric->setCheckable(true);
     connect(parametric, &QAction::triggered, this, [this] { ToggleParametric(); });

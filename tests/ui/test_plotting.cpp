@@ -220,6 +220,27 @@ TEST_F(Plotting, ModeSwitchesLoadTheModesListsAndControls) {
     EXPECT_FALSE(form->ViewFieldEdit(ViewField::TMin)->isEnabled());
 }
 
+TEST_F(Plotting, ImplicitModeDrawsARelationTypedInTheFormulaBox) {
+    auto form = Start();
+    form->Action("&Implicit")->trigger();
+    const SettingsRecord& s = form->Settings();
+    EXPECT_TRUE(s.ImplicitMode);
+    EXPECT_EQ(form->RelationBox()->count(), 0);
+    EXPECT_FALSE(form->Action("&Parametric")->isEnabled());
+    form->FormulaBox()->setEditText(QString::fromUtf8(u8"x²+y²=9"));
+    form->PlotCommand();
+    EXPECT_TRUE(boxes_.errors.empty()) << boxes_.errors.front().toStdString();
+    const QImage* picture = form->PictureImage();
+    ASSERT_NE(picture, nullptr);
+    // Both branches of the circle of radius 3 cross the middle column.
+    const auto rows = RowsOfColour(*picture, picture->width() / 2, ToRgb(s.GraphColours[0]));
+    ASSERT_FALSE(rows.empty());
+    const double rowsPerUnit = picture->height() / double(s.YMax - s.YMin);
+    const int cy = picture->height() / 2;
+    EXPECT_NEAR(cy - rows.front(), 3 * rowsPerUnit, 3);
+    EXPECT_NEAR(rows.back() - cy, 3 * rowsPerUnit, 3);
+}
+
 TEST_F(Plotting, SquareGraphShapeSizesThePicture) {
     auto form = Start(900, 640);
     form->FormulaBox()->setEditText("2x+1");
