@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "admin/password_record.h"
@@ -62,6 +63,9 @@ void TMainForm::CreateWindowState() {
     dataSetsMenu_->menuAction()->setEnabled(false);
 
     graph_ = std::make_unique<TGraphWindow>(*this);
+    // "Yes" to the no-plotable-points question comes while a plot command
+    // runs; the zoom out follows as soon as that command has finished.
+    graph_->ZoomOut = [this] { QTimer::singleShot(0, this, [this] { ZoomOut(); }); };
 
     ReadSettingsFile();
 

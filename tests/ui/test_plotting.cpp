@@ -241,6 +241,21 @@ TEST_F(Plotting, ImplicitModeDrawsARelationTypedInTheFormulaBox) {
     EXPECT_NEAR(rows.back() - cy, 3 * rowsPerUnit, 3);
 }
 
+TEST_F(Plotting, YesToNoPlotablePointsZoomsOut) {
+    auto form = Start();
+    form->Action("&Implicit")->trigger();
+    boxes_.answer = true;
+    form->Action("Automatic &y-scaling")->trigger();
+    form->FormulaBox()->setEditText("y=sqrt(0-1-x*x)");
+    form->PlotCommand();
+    ASSERT_EQ(boxes_.questions.size(), 1u);
+    EXPECT_EQ(boxes_.questions[0].toStdString(),
+              "There are no plotable points in this domain.  Click on Yes to try a wider domain.");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(double(form->Settings().XMax), 20.0);
+    EXPECT_EQ(double(form->Settings().XMin), -20.0);
+}
+
 TEST_F(Plotting, SquareGraphShapeSizesThePicture) {
     auto form = Start(900, 640);
     form->FormulaBox()->setEditText("2x+1");
