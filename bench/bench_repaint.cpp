@@ -1,6 +1,8 @@
 // Cost of the plot cycle on an 800x600 QImage picture at plot step 256:
 // a full repaint of 1, 10 and 100 Cartesian graphs (grid, axes, numbers,
-// asymptotes), and one plot command adding an 11th graph to 10.
+// asymptotes), one plot command adding an 11th graph to 10, the repaint
+// after a zoom rectangle with 10 graphs, and one read-out step of a drag
+// with the tangent on.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -11,6 +13,7 @@
 
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/qimage_canvas.h"
 
 namespace kurvo {
@@ -88,6 +91,44 @@ void BM_AddEleventhGraph(benchmark::State& state) {
         state.SkipWithError("the plot command did not add slot 10");
 }
 BENCHMARK(BM_AddEleventhGraph)->Unit(benchmark::kMillisecond);
+
+// What releasing the mouse after a zoom drag does: new view edges, the
+// fields rewritten, a full repaint of every graph. Alternates between two
+// views so each run really redraws.
+void BM_RepaintAfterZoom(benchmark::State& state) {
+    BenchHost host;
+    auto graph = Graphs(host, 10);
+    SettingsRecord& s = graph->Settings;
+    bool zoomed = false;
+    for (auto _ : state) {
+        zoomed = !zoomed;
+        s.XMin = zoomed ? -5 : -10;
+        s.XMax = zoomed ? 5 : 10;
+        s.YMin = zoomed ? 0 : -10;
+        s.YMax = zoomed ? 5 : 10;
+        graph->SaveViewForUndo();
+        graph->RewriteViewFields(false);
+        graph->Flags.FullRepaint = true;
+        graph->Flags.ReplotAll = true;
+        graph->Repaint();
+    }
+    if (host.messages != 0) state.SkipWithError("the repaint reported a message");
+}
+BENCHMARK(BM_RepaintAfterZoom)->Unit(benchmark::kMillisecond);
+
+void BM_TraceWithTangent(benchmark::State& state) {
+    BenchHost host;
+    auto graph = Graphs(host, 10);
+    graph->Settings.ShowTangent = true;
+    TGraphTrace trace(*graph);
+    trace.PickTracedSlot(400, 300);
+    int column = 0;
+    for (auto _ : state) {
+        column = (column + 7) % 800;
+        benchmark::DoNotOptimize(trace.TraceOnCurve(column, 300));
+    }
+}
+BENCHMARK(BM_TraceWithTangent)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kurvo

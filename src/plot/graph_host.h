@@ -21,6 +21,8 @@ public:
     virtual std::string FormulaText() const = 0;
     virtual void SetFormulaText(const std::string& text) = 0;
     virtual std::string RelationText() const = 0;
+    // Selects item `index` of the relation box (the read-out picks a graph).
+    virtual void SetRelationIndex(int index) {}
 
     // Setting a field from the graph object must not call back into it:
     // the graph object raises the field's change itself (SaveViewForUndo).

@@ -11,6 +11,7 @@
 #include "plot/axes.h"
 #include "plot/auto_scale_modes.h"
 #include "plot/cartesian_plotter.h"
+#include "plot/direction_field.h"
 #include "plot/implicit_plotter.h"
 #include "plot/parametric_plotter.h"
 #include "plot/polar_plotter.h"
@@ -353,6 +354,15 @@ void TGraphWindow::UndoLastAction() {
     RewriteViewFields(true);
     if (!PreviousFormulaText.empty()) host_.SetFormulaText(PreviousFormulaText);
     PlotCommand();
+}
+
+void TGraphWindow::DirectionClick() {
+    if (!picture_) return;
+    RecomputeRanges(Settings, View);
+    PlotContext ctx = MakeContext();
+    ComputeMapping(ctx);
+    DrawDirectionField(ctx);
+    host_.RefreshFromPicture(*picture_, View.PlotWidth, View.PlotHeight);
 }
 
 // ---- repaint -----------------------------------------------------------

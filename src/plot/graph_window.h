@@ -38,6 +38,8 @@ public:
     PixelMapping Mapping;
     TFormulaTrans Trans;
 
+    GraphHost& Host() { return host_; }
+
     // Parser n, 1 to 12: 1 the curve, 2 y(t) or the angle, 3 the read-out,
     // 4 the read-out's second branch, 5..11 the user functions F..L,
     // 12 the last translated Cartesian formula.
@@ -66,6 +68,9 @@ public:
     void PlotCommand();
     void Repaint();
     void UndoLastAction();
+    // Draws the direction field of the current curve (parser 1) onto the
+    // picture and shows it.
+    void DirectionClick();
     void SaveViewForUndo();
     // These throw the engine's exceptions (compile errors, conversion
     // errors); callers inside the cycle report them.

@@ -30,16 +30,21 @@ void GraphArea::paintEvent(QPaintEvent* event) {
         rest -= QRegion(QRect(QPoint(0, 0), picture->size()));
     }
     for (const QRect& r : rest) painter.fillRect(r, background_);
-    if (crossColour_.isValid()) {
-        painter.setPen(QPen(crossColour_, 1, Qt::DotLine));
-        painter.drawLine(crossAt_.x(), 0, crossAt_.x(), height());
-        painter.drawLine(0, crossAt_.y(), width(), crossAt_.y());
+    // Not-xor marks, as on the classic canvas: black on white, inverted
+    // on dark colours, visible on any background.
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    painter.setBrush(Qt::NoBrush);
+    if (marks_.crossColour.isValid()) {
+        painter.setPen(QPen(marks_.crossColour, 1, Qt::DotLine));
+        painter.drawLine(marks_.crossHair.x(), 0, marks_.crossHair.x(), height());
+        painter.drawLine(0, marks_.crossHair.y(), width(), marks_.crossHair.y());
+    }
+    if (marks_.tangentColour.isValid()) {
+        painter.setPen(QPen(marks_.tangentColour, 1, Qt::SolidLine));
+        painter.drawLine(marks_.tangent);
     }
     if (!band_.isNull()) {
-        // Drawn in the difference of the picture so it shows on any colour.
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(band_);
     }
 }
@@ -49,9 +54,8 @@ void GraphArea::SetBand(const QRect& band) {
     update();
 }
 
-void GraphArea::SetCrossHair(const QPoint& at, const QColor& colour) {
-    crossAt_ = at;
-    crossColour_ = colour;
+void GraphArea::SetMarks(const Marks& marks) {
+    marks_ = marks;
     update();
 }
 

@@ -16,8 +16,18 @@ public:
     // The picture to show; null shows the background only.
     std::function<const QImage*()> PictureSource;
     void SetBackground(const QColor& colour);
-    // The read-out's cross-hair over the picture; a null colour hides it.
-    void SetCrossHair(const QPoint& at, const QColor& colour);
+    // The read-out's marks over the picture: a dotted cross-hair through
+    // a point and a solid tangent line. A null colour hides a mark. They
+    // are never part of the picture, so changing them leaves no trace.
+    struct Marks {
+        QPoint crossHair;
+        QColor crossColour;
+        QLine tangent;
+        QColor tangentColour;
+    };
+    void SetMarks(const Marks& marks);
+    void ClearMarks() { SetMarks({}); }
+    const Marks& CurrentMarks() const { return marks_; }
     // The dotted rubber band of a zoom or the frame of a move; an empty
     // rectangle hides it.
     void SetBand(const QRect& band);
@@ -41,8 +51,7 @@ protected:
 
 private:
     QColor background_;
-    QPoint crossAt_;
-    QColor crossColour_;
+    Marks marks_;
     QRect band_;
 };
 

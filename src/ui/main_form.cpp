@@ -20,6 +20,7 @@
 #include "expr/encoding.h"
 #include "expr/text_helpers.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/about_box.h"
 #include "ui/button_icons.h"
 #include "ui/graph_area.h"
@@ -73,6 +74,7 @@ TMainForm::TMainForm(const Options& options)
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
+    trace_.reset();
     graph_.reset();
 }
 
@@ -147,7 +149,9 @@ void TMainForm::BuildMenus() {
     QAction* coords = AddEntry(settings, "Show C&oordinate Info");
     coords->setCheckable(true);
     connect(coords, &QAction::triggered, this, [this](bool on) { ShowCoordinateInfo(on); });
-    AddEntry(settings, "Show &Tangent to graph", {}, later)->setCheckable(true);
+    QAction* tangent = AddEntry(settings, "Show &Tangent to graph");
+    tangent->setCheckable(true);
+    connect(tangent, &QAction::triggered, this, [this] { ToggleTangent(); });
     QAction* derived = AddEntry(settings, "Plot D&erived Function");
     derived->setCheckable(true);
     connect(derived, &QAction::triggered, this,
@@ -242,6 +246,14 @@ void TMainForm::BuildMenus() {
     QAction* plot = AddEntry(popup_, "&Plot Graph");
     connect(plot, &QAction::triggered, this, [this] { PlotCommand(); });
     popup_->addAction(Action("&Undo last action"));
+    popup_->addSeparator();
+    // Kept out of the menu bar: hotkeys.txt matches its lines to the menu
+    // bar's entries by position.
+    connect(AddEntry(popup_, "Draw &Direction Field"), &QAction::triggered, this,
+            [this] { DrawDirectionField(); });
+    QAction* snap = AddEntry(popup_, "S&nap Read-out to Graph");
+    snap->setCheckable(true);
+    connect(snap, &QAction::triggered, this, [this](bool on) { Settings().SnapToGraph = on; });
     popup_->addSeparator();
     connect(AddEntry(popup_, "&Copy Graph to Clipboard"), &QAction::triggered, this,
             [this] { CopyGraphToClipboard(); });

@@ -13,6 +13,7 @@
 
 #include "admin/toolbar_record.h"
 #include "plot/graph_host.h"
+#include "plot/mode_controls.h"
 #include "plot/settings_record.h"
 #include "workspace/folders.h"
 #include "workspace/mode_files.h"
@@ -34,6 +35,8 @@ class GraphArea;
 class HelpBrowser;
 class MessageBoxes;
 class TGraphWindow;
+class TGraphTrace;
+struct TraceMarks;
 
 class TMainForm : public QMainWindow, public GraphHost {
     Q_OBJECT
@@ -76,6 +79,10 @@ public:
     QToolBar* FormulaBar() const { return formulaBar_; }
     GraphArea* Area() const { return area_; }
     QMenu* PopupMenu() const { return popup_; }
+    // Status-bar panel 0..4 ("x=", "y=", "r=", "t=", "dy/dx=").
+    QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<size_t>(index)]; }
+    const TGraphTrace& Trace() const { return *trace_; }
+    const ModeControls& ModeControlState() const { return modeControls_; }
     QToolButton* EntryButton(int entry) const;
     // The menus whose entries take shortcuts from hotkeys.txt, in order.
     const std::vector<QMenu*>& HotkeyMenus() const { return hotkeyMenus_; }
@@ -98,6 +105,7 @@ public:
     std::string FormulaText() const override;
     void SetFormulaText(const std::string& text) override;
     std::string RelationText() const override;
+    void SetRelationIndex(int index) override;
     std::string ViewFieldText(ViewField field) const override;
     void SetViewFieldText(ViewField field, const std::string& text) override;
     bool HasTFields() const override;
@@ -152,8 +160,14 @@ private:
     void ShowCoordinateInfo(bool on);
     void SwitchMode(bool cartesian, bool implicit);
     void ToggleParametric();
+    // Presets, aliases, fields and menus of the mode just switched to.
+    void AfterModeSwitch();
     void EnableByMode();
-    void ReadOut(const QPoint& pos);
+    // The read-out: status-bar texts and the marks over the picture.
+    bool ReadOutOn() const;
+    void ShowTraceMarks(const TraceMarks& marks);
+    void ToggleTangent();
+    void DrawDirectionField();
     // The interactive view: zoom in by dragging, move by dragging, zoom out.
     void SetZoomInMode(bool on);
     void SetMoveMode(bool on);
@@ -180,6 +194,8 @@ private:
     std::array<std::string, 7> userFunctions_;
     std::vector<std::string> startupReports_;
     std::unique_ptr<TGraphWindow> graph_;
+    std::unique_ptr<TGraphTrace> trace_;
+    ModeControls modeControls_;
 
     // Menus.
     std::vector<QMenu*> hotkeyMenus_;
@@ -208,7 +224,6 @@ private:
     int busyDepth_ = 0;
     bool resizePending_ = false;
     bool shown_ = false;
-    bool readOutActive_ = false;  // the left button is down with the read-out on
     bool zoomInMode_ = false;
     bool moveMode_ = false;
     bool dragActive_ = false;

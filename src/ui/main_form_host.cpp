@@ -119,7 +119,8 @@ std::unique_ptr<Canvas> TMainForm::CreatePicture(int width, int height) {
                                           background & 0x80000000u ? 0xC0C0C0 : background);
 }
 
-void TMainForm::RefreshFromPicture(const Canvas&, int, int) { area_->update(); }
+// A repaint drops the read-out's marks along with the old picture.
+void TMainForm::RefreshFromPicture(const Canvas&, int, int) { area_->ClearMarks(); }
 
 const QImage* TMainForm::PictureImage() const {
     if (!graph_) return nullptr;

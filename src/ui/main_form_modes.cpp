@@ -1,31 +1,40 @@
-// Graph mode switches and the coordinate read-out on the status bar.
+// Graph mode switches, and the coordinate read-out with its tangent.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QStatusBar>
-#include <cmath>
 
-#include "expr/real_format.h"
+#include "expr/encoding.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/graph_area.h"
 #include "ui/main_form.h"
 #include "workspace/required_files.h"
 
 namespace kurvo {
 
+namespace {
+
+QColor ToQColor(Colour c) {
+    const Colour r = ResolveColour(c);
+    return QColor(RedOf(r), GreenOf(r), BlueOf(r));
+}
+
+}  // namespace
+
 void TMainForm::EnableByMode() {
-    const GraphMode mode = Mode();
-    const bool plain = mode.cartesian && !mode.parametric;
     auto enable = [this](const char* caption, bool on) {
         QAction* a = Action(caption);
         a->setEnabled(on && a->property("built").toBool());
     };
-    enable("&Parametric", !mode.implicit);
-    enable("Plot D&erived Function", plain);
-    enable("Plot I&ntegral Function", plain);
-    enable("Show &Tangent to graph", plain);
-    enable("Show C&oordinate Info", !mode.parametric);
+    const ModeControls& c = modeControls_;
+    enable("&Parametric", c.Parametric);
+    enable("Plot D&erived Function", c.Derivative);
+    enable("Plot I&ntegral Function", c.Integral);
+    enable("Show &Tangent to graph", c.Tangent);
+    enable("Show C&oordinate Info", c.Coordinates);
+    // Slope marks need y(x), as the integral curve does.
+    enable("Draw &Direction Field", c.Integral);
 }
 
 void TMainForm::SwitchMode(bool cartesian, bool implicit) {
@@ -33,6 +42,14 @@ void TMainForm::SwitchMode(bool cartesian, bool implicit) {
     s.CartesianMode = cartesian;
     s.ImplicitMode = implicit;
     if (implicit) s.Parametric = false;
+    ApplyModeSwitch(cartesian ? ModeCommand::Cartesian
+                    : implicit ? ModeCommand::Implicit
+                               : ModeCommand::Polar,
+                    s, modeControls_);
+    AfterModeSwitch();
+}
+
+void TMainForm::AfterModeSwitch() {
     LoadPresetList();
     // The function aliases follow the mode at once, so a pupil's alias works
     // right after the switch.
@@ -40,7 +57,6 @@ void TMainForm::SwitchMode(bool cartesian, bool implicit) {
     graph_->SetAliasLines(files.Lines(AliasListFile(Mode())));
     for (const auto& r : files.Reports()) ShowError(r);
     SetUpMode();
-    EnableByMode();
     BringIntoLineWithSettings();
 }
 
@@ -51,31 +67,55 @@ void TMainForm::ToggleParametric() {
         s.ShowCoordinates = false;
         s.ShowTangent = false;
         statusBar()->hide();
-        area_->setCursor(Qt::ArrowCursor);
+        UpdateAreaCursor();
     }
-    SwitchMode(s.CartesianMode, s.ImplicitMode);
+    ApplyModeSwitch(s.Parametric ? ModeCommand::ParametricOn : ModeCommand::ParametricOff, s,
+                    modeControls_);
+    AfterModeSwitch();
 }
 
-void TMainForm::ReadOut(const QPoint& pos) {
+void TMainForm::SetRelationIndex(int index) {
+    if (index >= 0 && index < relationBox_->count()) relationBox_->setCurrentIndex(index);
+}
+
+bool TMainForm::ReadOutOn() const {
     const SettingsRecord& s = graph_->Settings;
-    const GraphView& v = graph_->View;
-    if (v.PlotWidth <= 0 || v.PlotHeight <= 0) return;
-    const long double x = pos.x() * v.XRange / v.PlotWidth + s.XMin;
-    const long double y = (v.PlotHeight - pos.y()) * v.YRange / v.PlotHeight + s.YMin;
-    long double t = 0;
-    if (x > 0) t = std::atan(y / x);
-    else if (x < 0) t = std::atan(y / x) + (y >= 0 ? M_PI : -M_PI);
-    else t = y > 0 ? M_PI / 2 : y < 0 ? -M_PI / 2 : 0;
-    if (s.Degrees) t = t * 180 / M_PI;
-    const int digits = std::clamp(s.SigFigs, 1, 14);
-    auto text = [digits](long double value) { return QString::fromStdString(FormatReal(value, digits)); };
-    statusPanels_[0]->setText("x= " + text(x));
-    statusPanels_[1]->setText("y= " + text(y));
-    statusPanels_[2]->setText("r= " + text(std::sqrt(x * x + y * y)));
-    statusPanels_[3]->setText("t= " + text(t));
-    statusPanels_[4]->setText("dy/dx= Undefined");
-    const Colour c = s.TraceColour & 0x80000000u ? 0 : s.TraceColour;
-    area_->SetCrossHair(pos, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    return s.ShowCoordinates || s.ShowTangent;
+}
+
+void TMainForm::ShowTraceMarks(const TraceMarks& marks) {
+    const SettingsRecord& s = graph_->Settings;
+    if (s.ShowCoordinates)
+        for (size_t i = 0; i < marks.Panels.size(); ++i)
+            if (!marks.Panels[i].empty())
+                statusPanels_[i]->setText(QString::fromStdString(Cp1252ToUtf8(marks.Panels[i])));
+    GraphArea::Marks shown;
+    if (marks.CrossHair) {
+        shown.crossHair = QPoint(marks.CrossHair->Column, marks.CrossHair->Row);
+        shown.crossColour = ToQColor(s.TraceColour);
+    }
+    if (marks.Tangent) {
+        const auto& t = *marks.Tangent;
+        shown.tangent = QLine(t[0].Column, t[0].Row, t[1].Column, t[1].Row);
+        shown.tangentColour = ToQColor(s.TangentColour);
+    }
+    area_->SetMarks(shown);
+}
+
+void TMainForm::ToggleTangent() {
+    SettingsRecord& s = graph_->Settings;
+    s.ShowTangent = !s.ShowTangent;
+    if (s.ShowTangent) {
+        SetZoomInMode(false);
+        SetMoveMode(false);
+    }
+    Action("Show &Tangent to graph")->setChecked(s.ShowTangent);
+    UpdateAreaCursor();
+    RedrawAll();
+}
+
+void TMainForm::DrawDirectionField() {
+    RunGuarded([this] { graph_->DirectionClick(); });
 }
 
 }  // namespace kurvo

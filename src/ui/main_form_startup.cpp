@@ -18,6 +18,7 @@
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/button_icons.h"
 #include "ui/graph_area.h"
 #include "ui/main_form.h"
@@ -63,11 +64,13 @@ void TMainForm::CreateWindowState() {
     dataSetsMenu_->menuAction()->setEnabled(false);
 
     graph_ = std::make_unique<TGraphWindow>(*this);
+    trace_ = std::make_unique<TGraphTrace>(*graph_);
     // "Yes" to the no-plotable-points question comes while a plot command
     // runs; the zoom out follows as soon as that command has finished.
     graph_->ZoomOut = [this] { QTimer::singleShot(0, this, [this] { ZoomOut(); }); };
 
     ReadSettingsFile();
+    modeControls_ = StartingModeControls(graph_->Settings);
 
     graph_->Settings.LastGraph = -1;
     graph_->Slots = GraphSlots{};
@@ -161,6 +164,7 @@ void TMainForm::BringIntoLineWithSettings() {
         Action("Show C&oordinate Info")->setChecked(s.ShowCoordinates);
     }
     Action("Show &Tangent to graph")->setChecked(s.ShowTangent);
+    Action("S&nap Read-out to Graph")->setChecked(s.SnapToGraph);
     Action("Automatic &y-scaling")->setChecked(s.AutoYScale);
     Action("&Square x  and y axes")->setChecked(s.SquareAxes);
     Action(s.Degrees ? "De&grees" : "&Radians")->setChecked(true);

@@ -2,7 +2,9 @@
 // by dragging it, zoom out by a factor of two about the origin.
 #include <QAction>
 
+#include "expr/real_format.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/graph_area.h"
 #include "ui/main_form.h"
 
@@ -10,9 +12,6 @@ namespace kurvo {
 
 namespace {
 const char kCannotZoom[] = "Sorry you can't zoom in any further.";
-// A view narrower than this cannot be told apart from its neighbours in
-// the field texts and the axis numbers.
-constexpr long double kSmallestRange = 1e-9L;
 }  // namespace
 
 void TMainForm::UpdateAreaCursor() {
@@ -20,6 +19,7 @@ void TMainForm::UpdateAreaCursor() {
     if (zoomInMode_) area_->setCursor(Qt::DragMoveCursor);
     else if (moveMode_) area_->setCursor(Qt::PointingHandCursor);
     else if (s.ShowCoordinates) area_->setCursor(Qt::CrossCursor);
+    else if (s.ShowTangent) area_->setCursor(Qt::DragMoveCursor);
     else area_->setCursor(Qt::ArrowCursor);
 }
 
@@ -74,10 +74,17 @@ void TMainForm::ZoomOut() {
         graph_->View.YRange = s.YMax - s.YMin;
         graph_->RewriteViewFields(!s.CartesianMode);
         graph_->PreviousView = before;
-        graph_->Flags.FullRepaint = true;
-        graph_->Flags.ReplotAll = true;
-        graph_->Repaint();
-        graph_->Flags.FullRepaint = false;
+        if (graph_->Parser(1).Expression().empty() && s.LastGraph >= 0)
+            graph_->Parser(1).SetExpression(graph_->Slots.GraphFormula[static_cast<size_t>(s.LastGraph)]);
+        if (s.AutoYScale) {
+            // The plot command scales y to the wider x range.
+            graph_->PlotCommand();
+        } else {
+            graph_->Flags.FullRepaint = true;
+            graph_->Flags.ReplotAll = true;
+            graph_->Repaint();
+            graph_->Flags.FullRepaint = false;
+        }
     });
     graph_->ViewGestureActive = zoomInMode_ || moveMode_;
 }
@@ -94,8 +101,13 @@ void TMainForm::GraphMouseDown(const QPoint& pos) {
         }
         return;
     }
-    readOutActive_ = s.ShowCoordinates;
-    if (readOutActive_) ReadOut(pos);
+    if (!ReadOutOn() || graph_->Slots.GraphFormula[0].empty() || busyDepth_ > 0) return;
+    dragActive_ = true;
+    trace_->PickTracedSlot(pos.x(), pos.y());
+    // A repaint shows the picture without the marks of the last read-out.
+    area_->ClearMarks();
+    // A click without a move reads out the point clicked.
+    GraphMouseMove(pos);
 }
 
 void TMainForm::GraphMouseMove(const QPoint& pos) {
@@ -112,14 +124,29 @@ void TMainForm::GraphMouseMove(const QPoint& pos) {
         area_->SetBand(QRect(pos - dragStart_, QSize(v.PlotWidth, v.PlotHeight)));
         return;
     }
-    if (readOutActive_) ReadOut(pos);
+    if (!dragActive_ || !ReadOutOn()) return;
+    const SettingsRecord& s = graph_->Settings;
+    // The tangent needs the curve's point, so it always follows the curve.
+    if (s.SnapToGraph || s.ShowTangent) ShowTraceMarks(trace_->TraceOnCurve(pos.x(), pos.y()));
+    else ShowTraceMarks(trace_->TraceFree(pos.x(), pos.y()));
 }
 
+namespace {
+
+// The value a view field gives back for `value`: the fields hold at most
+// eight characters, and the repaint reads the view from them.
+long double AsReadBack(long double value) {
+    long double back = value;
+    return TryParseReal(TGraphWindow::ViewFieldValueText(value), back) ? back : value;
+}
+
+}  // namespace
+
 void TMainForm::GraphMouseUp(const QPoint& pos) {
-    readOutActive_ = false;
-    area_->SetCrossHair({}, QColor());
     if (!dragActive_) return;
     dragActive_ = false;
+    // The read-out's last marks stay until the next repaint.
+    if (!zoomInMode_ && !moveMode_) return;
     area_->SetBand({});
     SettingsRecord& s = graph_->Settings;
     const GraphView& v = graph_->View;
@@ -143,7 +170,8 @@ void TMainForm::GraphMouseUp(const QPoint& pos) {
         ymax += sign * dy;
         if (dx == 0 && dy == 0) return;
     }
-    if (xmax - xmin < kSmallestRange || ymax - ymin < kSmallestRange) {
+    if (AsReadBack(xmax) - AsReadBack(xmin) <= 0 || AsReadBack(ymax) - AsReadBack(ymin) <= 0) {
+        // The fields cannot tell the edges apart any more.
         graph_->RewriteViewFields(false);
         ShowInformation(kCannotZoom);
         return;

@@ -117,7 +117,7 @@ TEST_F(RenderCli, GraphModes) {
     for (const Case& c : cases) {
         const std::string out = Path(("mode" + std::to_string(n++) + ".png").c_str());
         std::vector<std::string> args = c.options;
-        for (const std::string a : {std::string("-o"), out, std::string(c.formula)}) args.push_back(a);
+        for (const std::string& a : {std::string("-o"), out, std::string(c.formula)}) args.push_back(a);
         const auto r = Render(args);
         ASSERT_EQ(r.exitCode, 0) << c.formula << "\n" << r.err;
         QImage image(QString::fromStdString(out));

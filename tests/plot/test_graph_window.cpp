@@ -10,6 +10,7 @@
 
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
+#include "plot/fake_graph_host.h"
 #include "support/recording_canvas.h"
 
 namespace kurvo {
@@ -17,42 +18,7 @@ namespace {
 
 using test::CanvasCall;
 using test::RecordingCanvas;
-
-class FakeHost : public GraphHost {
-public:
-    std::string formula;
-    std::string relation = "y=";
-    std::array<std::string, 6> fields = {"0", "6.283185", "-10", "10", "-10", "10"};
-    bool tFields = true;
-    bool stepField = true;
-    std::string step = "256";
-    std::vector<std::string> informations, errors, questions;
-    std::vector<RecordingCanvas*> pictures;
-
-    std::string FormulaText() const override { return formula; }
-    void SetFormulaText(const std::string& text) override { formula = text; }
-    std::string RelationText() const override { return relation; }
-    std::string ViewFieldText(ViewField f) const override { return fields[size_t(f)]; }
-    void SetViewFieldText(ViewField f, const std::string& text) override { fields[size_t(f)] = text; }
-    bool HasTFields() const override { return tFields; }
-    bool HasPlotStepField() const override { return stepField; }
-    std::string PlotStepFieldText() const override { return step; }
-    void ShowInformation(const std::string& text) override { informations.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    bool AskYesNo(const std::string& text) override {
-        questions.push_back(text);
-        return false;
-    }
-    int GraphAreaWidth() const override { return 400; }
-    int GraphAreaHeight() const override { return 400; }
-    std::unique_ptr<Canvas> CreatePicture(int w, int h) override {
-        auto canvas = std::make_unique<RecordingCanvas>(w, h);
-        pictures.push_back(canvas.get());
-        return canvas;
-    }
-    RecordingCanvas& picture() { return *pictures.back(); }
-    std::string field(ViewField f) const { return fields[size_t(f)]; }
-};
+using test::FakeHost;
 
 constexpr Colour kGraph[5] = {0x000011, 0x000022, 0x000033, 0x000044, 0x000055};
 

@@ -1,14 +1,20 @@
-// Zoom in by dragging, move by dragging and zoom out, on a graph area of
-// exactly 400 x 400 pixels.
+// The interactive view on a graph area of exactly 400 x 400 pixels: zoom
+// in by dragging, move by dragging, zoom out, the read-out and tangent,
+// the mode switches and the formula bar's character buttons, driven with
+// real mouse and key events.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "admin/toolbar_record.h"
 #include "form_fixture.h"
 #include "plot/graph_window.h"
+#include "plot/trace.h"
 #include "ui/graph_area.h"
 
 namespace kurvo::test {
@@ -31,17 +37,13 @@ protected:
         form.FormulaBox()->setEditText("x");
         form.PlotCommand();
     }
-    static void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
-        QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
     static void Drag(QWidget* w, QPoint from, QPoint to) {
-        Mouse(w, QEvent::MouseButtonPress, from);
-        Mouse(w, QEvent::MouseMove, (from + to) / 2);
-        Mouse(w, QEvent::MouseMove, to);
-        Mouse(w, QEvent::MouseButtonRelease, to);
+        QTest::mousePress(w, Qt::LeftButton, {}, from);
+        QTest::mouseMove(w, (from + to) / 2);
+        QTest::mouseMove(w, to);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, to);
     }
+    static QString Panel(TMainForm& form, int i) { return form.StatusPanel(i)->text(); }
 };
 
 TEST_F(InteractiveView, ZoomOutDoublesAboutTheOrigin) {
@@ -115,6 +117,182 @@ TEST_F(InteractiveView, MovingFollowsTheMouseOrTheFrame) {
     form->Action("Show C&oordinate Info")->trigger();
     EXPECT_FALSE(form->ZoomInMode());
     EXPECT_FALSE(form->MoveMode());
+}
+
+}  // namespace
+}  // namespace kurvo::test
+
+namespace kurvo::test {
+namespace {
+
+TEST_F(InteractiveView, ZoomingPastTheFieldsPrecisionIsRefused) {
+    auto form = StartSquare();
+    SetView(*form, "1", "1.000001", "1", "1.000001");
+    form->Action("Zoom in")->trigger();
+    Drag(form->Area(), {100, 100}, {101, 101});
+    ASSERT_EQ(boxes_.information.size(), 1u);
+    EXPECT_EQ(boxes_.information[0], "Sorry you can't zoom in any further.");
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMin)->text(), "1");
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMax)->text(), "1.000001");
+    EXPECT_EQ(form->Settings().XMin, 1);
+}
+
+TEST_F(InteractiveView, ZoomOutRescalesYUnderAutomaticScaling) {
+    auto form = StartSquare();
+    SetView(*form, "-10", "10", "-10", "10");
+    form->Action("Automatic &y-scaling")->trigger();
+    ASSERT_TRUE(form->Settings().AutoYScale);
+    form->FormulaBox()->setEditText("x^2");
+    form->PlotCommand();
+    form->Action("Zoom out")->trigger();
+    const SettingsRecord& s = form->Settings();
+    EXPECT_EQ(s.XMin, -20);
+    EXPECT_EQ(s.XMax, 20);
+    // y fits x^2 over -20..20 instead of doubling.
+    EXPECT_GE(s.YMax, 399);
+    EXPECT_LE(s.YMin, 1);
+}
+
+TEST_F(InteractiveView, CoordinateInfoReadsTheCurveAndLeavesNoTrace) {
+    auto form = StartSquare();
+    SetView(*form, "-10", "10", "-10", "10");
+    form->FormulaBox()->setEditText("x^2");
+    form->PlotCommand();
+    const int last = form->Settings().LastGraph;
+    // Switching the read-out off and on redraws the graph into its own slot.
+    ASSERT_TRUE(form->Settings().ShowCoordinates);
+    form->Action("Show C&oordinate Info")->trigger();
+    EXPECT_FALSE(form->statusBar()->isVisible());
+    EXPECT_EQ(form->Area()->cursor().shape(), Qt::ArrowCursor);
+    form->Action("Show C&oordinate Info")->trigger();
+    EXPECT_TRUE(form->statusBar()->isVisible());
+    EXPECT_EQ(form->Settings().LastGraph, last);
+    EXPECT_TRUE(form->Graph().Slots.GraphFormula[static_cast<size_t>(last) + 1].empty());
+    EXPECT_EQ(form->Area()->cursor().shape(), Qt::CrossCursor);
+
+    const QImage before = *form->PictureImage();
+    form->Action("S&nap Read-out to Graph")->trigger();
+    ASSERT_TRUE(form->Settings().SnapToGraph);
+    // Pressed nearer y = x^2 than y = x, then dragged.
+    QTest::mousePress(form->Area(), Qt::LeftButton, {}, {240, 100});
+    QTest::mouseMove(form->Area(), {220, 30});
+    EXPECT_EQ(Panel(*form, 0), "x= 1");
+    EXPECT_EQ(Panel(*form, 1), "y= 1");
+    EXPECT_EQ(Panel(*form, 4), "dy/dx= 2.00001");
+    QTest::mouseMove(form->Area(), {160, 30});
+    EXPECT_EQ(Panel(*form, 0), "x= -2");
+    EXPECT_EQ(Panel(*form, 1), "y= 4");
+    EXPECT_EQ(Panel(*form, 3), "t= 2.03444");
+    // The cross-hair follows the curve point (-2, 4), row 120.
+    EXPECT_EQ(form->Area()->CurrentMarks().crossHair, QPoint(160, 120));
+    QTest::mouseRelease(form->Area(), Qt::LeftButton, {}, {160, 30});
+    EXPECT_TRUE(form->Area()->CurrentMarks().crossColour.isValid());
+    // The marks were never drawn into the picture; a repaint drops them.
+    EXPECT_EQ(*form->PictureImage(), before);
+    form->Action("Zoom out")->trigger();
+    EXPECT_FALSE(form->Area()->CurrentMarks().crossColour.isValid());
+
+    // Without snapping the read-out is the pointer's own point.
+    form->Action("S&nap Read-out to Graph")->trigger();
+    SetView(*form, "-10", "10", "-10", "10");
+    QTest::mousePress(form->Area(), Qt::LeftButton, {}, {340, 200});
+    QTest::mouseMove(form->Area(), {200, 100});
+    EXPECT_EQ(Panel(*form, 0), "x= 0");
+    EXPECT_EQ(Panel(*form, 1), "y= 5");
+    EXPECT_EQ(Panel(*form, 3), "t= 1.5708");
+    EXPECT_EQ(Panel(*form, 4), "dy/dx= Undefined");
+    QTest::mouseRelease(form->Area(), Qt::LeftButton, {}, {200, 100});
+
+    form->Action("Show C&oordinate Info")->trigger();
+    EXPECT_FALSE(form->statusBar()->isVisible());
+}
+
+TEST_F(InteractiveView, TangentFollowsTheCurve) {
+    auto form = StartSquare();
+    SetView(*form, "-10", "10", "-10", "10");
+    form->FormulaBox()->setEditText("x^2");
+    form->PlotCommand();
+    form->Action("Zoom in")->trigger();
+    form->EntryButton(toolbar::TangentToGraph)->click();
+    EXPECT_TRUE(form->Settings().ShowTangent);
+    EXPECT_FALSE(form->ZoomInMode());
+    EXPECT_TRUE(form->Action("Show &Tangent to graph")->isChecked());
+    // Pressed nearer y = x^2 than y = x.
+    QTest::mousePress(form->Area(), Qt::LeftButton, {}, {240, 115});
+    QTest::mouseMove(form->Area(), {240, 110});
+    const GraphArea::Marks marks = form->Area()->CurrentMarks();
+    ASSERT_TRUE(marks.tangentColour.isValid());
+    // Through (2, 4) with slope 4.00001: rows of y at x = -10 and x = 10.
+    EXPECT_EQ(marks.tangent.p1().x(), 0);
+    EXPECT_EQ(marks.tangent.p2().x(), 400);
+    EXPECT_NEAR(marks.tangent.p1().y(), 400 - (4.00001 * -12 + 14) * 20, 1);
+    EXPECT_NEAR(marks.tangent.p2().y(), 400 - (4.00001 * 8 + 14) * 20, 1);
+    QTest::mouseRelease(form->Area(), Qt::LeftButton, {}, {240, 110});
+}
+
+TEST_F(InteractiveView, ModeSwitchesEnableTheirCommands) {
+    auto form = StartSquare();
+    auto on = [&](const char* caption) { return form->Action(caption)->isEnabled(); };
+    auto button = [&](int entry) { return form->EntryButton(entry)->isEnabled(); };
+    EXPECT_TRUE(on("Plot D&erived Function"));
+    form->Action("&Polar")->trigger();
+    EXPECT_FALSE(on("Show &Tangent to graph"));
+    EXPECT_FALSE(on("Plot I&ntegral Function"));
+    EXPECT_FALSE(button(toolbar::PlotDerivative));
+    EXPECT_TRUE(on("Show C&oordinate Info"));
+    EXPECT_TRUE(on("&Parametric"));
+    EXPECT_TRUE(form->ViewFieldEdit(ViewField::TMin)->isEnabled());
+
+    form->EntryButton(toolbar::ImplicitMode)->click();
+    EXPECT_FALSE(on("&Parametric"));
+    EXPECT_FALSE(button(toolbar::ParametricSwitch));
+    EXPECT_TRUE(button(toolbar::TangentToGraph));
+    EXPECT_TRUE(button(toolbar::GraphCoordinates));
+    EXPECT_FALSE(on("Plot D&erived Function"));
+
+    form->Action("&Cartesian")->trigger();
+    form->Action("Show C&oordinate Info")->trigger();
+    form->Action("&Parametric")->trigger();
+    EXPECT_FALSE(form->Settings().ShowCoordinates);
+    EXPECT_FALSE(form->statusBar()->isVisible());
+    for (int entry : {toolbar::GraphCoordinates, toolbar::TangentToGraph, toolbar::PlotDerivative,
+                      toolbar::PlotIntegral})
+        EXPECT_FALSE(button(entry)) << entry;
+    EXPECT_EQ(form->FormulaBox()->currentText(), form->FormulaBox()->itemText(0));
+    form->Action("&Parametric")->trigger();
+    EXPECT_TRUE(on("Show &Tangent to graph"));
+    EXPECT_TRUE(button(toolbar::PlotIntegral));
+    EXPECT_FALSE(form->ViewFieldEdit(ViewField::TMin)->isEnabled());
+}
+
+TEST_F(InteractiveView, CharacterAndAngleButtons) {
+    auto form = StartSquare();
+    QLineEdit* edit = form->FormulaBox()->lineEdit();
+    edit->setText("x+1");
+    edit->setCursorPosition(1);
+    form->EntryButton(toolbar::XSquared)->click();
+    EXPECT_EQ(edit->text(), QString::fromUtf8("x\u00b2+1"));
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    form->EntryButton(toolbar::XCubed)->click();
+    EXPECT_EQ(edit->text(), QString::fromUtf8("x\u00b2\u00b3+1"));
+
+    form->EntryButton(toolbar::AngleMode)->click();
+    EXPECT_TRUE(form->Settings().Degrees);
+    EXPECT_TRUE(form->Graph().Trans.Degrees);
+    EXPECT_TRUE(form->Action("De&grees")->isChecked());
+    form->EntryButton(toolbar::AngleMode)->click();
+    EXPECT_FALSE(form->Settings().Degrees);
+    EXPECT_TRUE(form->Action("&Radians")->isChecked());
+}
+
+TEST_F(InteractiveView, DirectionFieldIsDrawnIntoThePicture) {
+    auto form = StartSquare();
+    SetView(*form, "-10", "10", "-10", "10");
+    const QImage before = *form->PictureImage();
+    form->Action("Draw &Direction Field")->trigger();
+    EXPECT_NE(*form->PictureImage(), before);
+    form->Action("&Polar")->trigger();
+    EXPECT_FALSE(form->Action("Draw &Direction Field")->isEnabled());
 }
 
 }  // namespace
