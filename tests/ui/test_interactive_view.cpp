@@ -3,6 +3,7 @@
 // the mode switches and the formula bar's character buttons, driven with
 // real mouse and key events.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,12 @@ TEST_F(InteractiveView, DraggedRectangleBecomesTheView) {
     EXPECT_EQ(s.XMin, -5);
     EXPECT_EQ(s.YMax, 5);
     EXPECT_TRUE(boxes_.information.empty());
+
+    // Undo goes back to the view before the drag.
+    form->Action("&Undo last action")->trigger();
+    EXPECT_EQ(s.XMin, -10);
+    EXPECT_EQ(s.YMax, 10);
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::YMin)->text(), "-10");
 }
 
 TEST_F(InteractiveView, MovingFollowsTheMouseOrTheFrame) {
@@ -265,17 +272,8 @@ TEST_F(InteractiveView, ModeSwitchesEnableTheirCommands) {
     EXPECT_FALSE(form->ViewFieldEdit(ViewField::TMin)->isEnabled());
 }
 
-TEST_F(InteractiveView, CharacterAndAngleButtons) {
+TEST_F(InteractiveView, AngleButtonAndClipboard) {
     auto form = StartSquare();
-    QLineEdit* edit = form->FormulaBox()->lineEdit();
-    edit->setText("x+1");
-    edit->setCursorPosition(1);
-    form->EntryButton(toolbar::XSquared)->click();
-    EXPECT_EQ(edit->text(), QString::fromUtf8("x\u00b2+1"));
-    EXPECT_EQ(edit->cursorPosition(), 2);
-    form->EntryButton(toolbar::XCubed)->click();
-    EXPECT_EQ(edit->text(), QString::fromUtf8("x\u00b2\u00b3+1"));
-
     form->EntryButton(toolbar::AngleMode)->click();
     EXPECT_TRUE(form->Settings().Degrees);
     EXPECT_TRUE(form->Graph().Trans.Degrees);
@@ -283,6 +281,13 @@ TEST_F(InteractiveView, CharacterAndAngleButtons) {
     form->EntryButton(toolbar::AngleMode)->click();
     EXPECT_FALSE(form->Settings().Degrees);
     EXPECT_TRUE(form->Action("&Radians")->isChecked());
+
+    SetView(*form, "-10", "10", "-10", "10");
+    form->Action("&Copy Graph to Clipboard")->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(400, 400));
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              form->PictureImage()->convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(InteractiveView, DirectionFieldIsDrawnIntoThePicture) {
