@@ -1,15 +1,19 @@
 // kurvo32 eval: translate, compile and evaluate one formula headless.
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "data_folder.h"
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "expr/formula_trans.h"
 #include "expr/parser.h"
 #include "expr/real_format.h"
+#include "plot/graph_window.h"
 
 namespace kurvo::app {
 namespace {
@@ -21,9 +25,12 @@ const char* kUsage =
     "  --degrees          translate trigonometric names for degrees\n"
     "  --var NAME=VALUE   set a variable (A..Z without F..L); may repeat\n"
     "  --show             also print the translation (translated:, second:, ycount:)\n"
-    "  --decimal-comma    use \",\" as the decimal separator for this run\n\n"
-    "The constants e = 2.718281828 and p = 3.141592654 are set first, as in the\n"
-    "graph window; --var overrides them.\n"
+    "  --decimal-comma    use \",\" as the decimal separator for this run\n"
+    "  --data DIR         start as the graph window does from the data folder DIR:\n"
+    "                     the constants and angle mode of sett.dat, the user\n"
+    "                     functions f..l and the alias list of the mode\n\n"
+    "The constants (e = 2.718281828 and p = 3.141592654 unless sett.dat says\n"
+    "otherwise) are set first, as in the graph window; --var overrides them.\n"
     "Exit status: 0 value printed, 2 compile error or bad options, 3 undefined value.\n";
 
 void PrintLine(const std::string& cp1252Text) {
@@ -38,6 +45,26 @@ int Fail(const std::string& message) {
     return 2;
 }
 
+// Only the parsers and the translator of the graph object are used; it
+// never plots here.
+class EvalHost : public GraphHost {
+public:
+    std::string FormulaText() const override { return {}; }
+    void SetFormulaText(const std::string&) override {}
+    std::string RelationText() const override { return "y="; }
+    std::string ViewFieldText(ViewField) const override { return "0"; }
+    void SetViewFieldText(ViewField, const std::string&) override {}
+    bool HasTFields() const override { return false; }
+    bool HasPlotStepField() const override { return false; }
+    std::string PlotStepFieldText() const override { return "256"; }
+    void ShowInformation(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    int GraphAreaWidth() const override { return 0; }
+    int GraphAreaHeight() const override { return 0; }
+    std::unique_ptr<Canvas> CreatePicture(int, int) override { return nullptr; }
+};
+
 bool HoldsRelation(const std::string& text) {
     return text.find_first_of("=<>") != std::string::npos;
 }
@@ -47,6 +74,7 @@ int RunEval(int argc, char** argv) {
     std::vector<std::pair<char, std::string>> vars;
     std::string text;
     bool haveText = false;
+    std::optional<std::string> dataDir;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -60,6 +88,9 @@ int RunEval(int argc, char** argv) {
             show = true;
         } else if (a == "--decimal-comma") {
             SetDecimalSeparator(',');
+        } else if (a == "--data") {
+            if (++i >= argc) return Fail("--data needs a folder");
+            dataDir = argv[i];
         } else if (a == "--var") {
             if (++i >= argc) return Fail("--var needs NAME=VALUE");
             std::string nv = argv[i];
@@ -77,9 +108,17 @@ int RunEval(int argc, char** argv) {
     }
     if (!haveText) return Fail("no TEXT given (see kurvo32 eval --help)");
 
-    TParser parser;
-    parser.E = 2.718281828;
-    parser.P = 3.141592654;
+    // The graph object holds what the window starts with: the settings'
+    // constants, the user functions its parsers call, the alias list.
+    EvalHost host;
+    TGraphWindow graph(host);
+    if (dataDir) {
+        const std::string error = ReadDataFolder(*dataDir, graph);
+        if (!error.empty()) return Fail(error);
+        degrees = degrees || graph.Settings.Degrees;
+    }
+    graph.CopyConstantsToParsers();
+    TParser& parser = graph.Parser(1);
     for (const auto& [name, value] : vars) {
         double* cell = parser.Var(name);
         if (!cell) return Fail(std::string("unknown variable ") + name);
@@ -90,10 +129,10 @@ int RunEval(int argc, char** argv) {
 
     std::string engineText = text;
     if (!engine) {
-        TFormulaTrans trans;
+        TFormulaTrans& trans = graph.Trans;
         trans.Degrees = degrees;
         trans.Root = false;
-        trans.Instring = text.substr(0, 255);
+        trans.Instring = graph.ResolveAlias(text).substr(0, 255);
         try {
             trans.Translate();
         } catch (const Exception& e) {
@@ -123,7 +162,7 @@ int RunEval(int argc, char** argv) {
     return 0;
 }
 
-Registration registration{{"eval", "evaluate a formula: kurvo32 eval [--engine] [--degrees] [--var N=V]... TEXT", RunEval}};
+Registration registration{{"eval", "evaluate a formula: kurvo32 eval [--engine] [--degrees] [--data DIR] [--var N=V]... TEXT", RunEval}};
 
 }  // namespace
 }  // namespace kurvo::app

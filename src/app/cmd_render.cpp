@@ -17,6 +17,7 @@
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "expr/real_format.h"
+#include "data_folder.h"
 #include "headless_host.h"
 #include "plot/graph_window.h"
 #include "plot/relation_box.h"
@@ -197,50 +198,6 @@ void ApplyMode(const Options& o, SettingsRecord& s) {
     if (o.parametric) s.Parametric = true;
 }
 
-// Start-up from a data folder: sett.dat, the user functions and the alias
-// list of the mode. Missing files leave the defaults.
-int ReadDataFolder(const std::string& dir, const Options& o, TGraphWindow& graph) {
-    const QString folder = QString::fromStdString(dir);
-    if (!QFileInfo(folder).isDir()) return Fail("--data: '" + dir + "' is not a folder");
-
-    std::vector<uint8_t> record;
-    const QString settingsPath = FindInFolder(folder, "sett.dat");
-    if (QFileInfo::exists(settingsPath)) {
-        const FileResult r = ReadRecord(settingsPath, kSettingsRecordSize, record);
-        if (!r.ok()) return Fail("sett.dat: " + r.message);
-        graph.Settings = Deserialize(record.data());
-    }
-    // As at start-up: no graphs, no family, the axis names reset.
-    graph.Settings.LastGraph = -1;
-    graph.Settings.FamilyActive = false;
-    graph.Settings.XAxisLabel = "x";
-    graph.Settings.YAxisLabel = "y";
-    ApplyMode(o, graph.Settings);
-
-    const GraphMode mode{graph.Settings.CartesianMode, graph.Settings.ImplicitMode,
-                         graph.Settings.Parametric};
-    std::vector<std::string> lines;
-    const QString functions =
-        FindInFolder(folder, QString::fromStdString(TranslatedUserFunctionFile(mode.cartesian)));
-    if (QFileInfo::exists(functions)) {
-        const FileResult r = ReadTextLines(functions, lines);
-        if (!r.ok()) return Fail(QFileInfo(functions).fileName().toStdString() + ": " + r.message);
-        try {
-            graph.SetUserFunctionExpressions(UserFunctionExpressions(lines));
-        } catch (const Exception& e) {
-            return Fail("user functions: " + Cp1252ToUtf8(e.what()));
-        }
-    }
-    lines.clear();
-    const QString aliases = FindInFolder(folder, QString::fromStdString(AliasListFile(mode)));
-    if (QFileInfo::exists(aliases)) {
-        const FileResult r = ReadTextLines(aliases, lines);
-        if (!r.ok()) return Fail(QFileInfo(aliases).fileName().toStdString() + ": " + r.message);
-        graph.SetAliasLines(lines);
-    }
-    return -1;
-}
-
 // The controls as start-up fills them from the settings.
 void FillControls(HeadlessHost& host, const SettingsRecord& s) {
     host.SetViewFieldText(ViewField::TMin, FormatReal(s.TMin));
@@ -276,7 +233,9 @@ int RunRender(int argc, char** argv) {
     HeadlessHost host(o.width, o.height);
     TGraphWindow graph(host);
     if (o.dataDir) {
-        if (const int code = ReadDataFolder(*o.dataDir, o, graph); code >= 0) return code;
+        const std::string error =
+            ReadDataFolder(*o.dataDir, graph, [&o](SettingsRecord& s) { ApplyMode(o, s); });
+        if (!error.empty()) return Fail(error);
     } else {
         ApplyMode(o, graph.Settings);
     }

@@ -223,12 +223,17 @@ void TGraphWindow::SaveViewForUndo() {
 
 // ---- slots -------------------------------------------------------------
 
-void TGraphWindow::AddFormulaToSlot(const std::string& typed, int slot) {
+std::string TGraphWindow::ResolveAlias(const std::string& typed) const {
     std::string text = Lower(typed);
     for (const std::string& line : aliasLines_) {
         if (FindText(line, ":") == 0) continue;  // not an alias line
         if (text == Lower(AfterColon(line))) text = BeforeColon(line);
     }
+    return text;
+}
+
+void TGraphWindow::AddFormulaToSlot(const std::string& typed, int slot) {
+    std::string text = ResolveAlias(typed);
     if (Flags.LoadedFromFile) return;
 
     const size_t i = static_cast<size_t>(slot);

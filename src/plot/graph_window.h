@@ -48,6 +48,8 @@ public:
     // Lines "definition:alias" of the current mode's alias list.
     void SetAliasLines(std::vector<std::string> lines) { aliasLines_ = std::move(lines); }
     const std::vector<std::string>& AliasLines() const { return aliasLines_; }
+    // The typed text in lower case, or the definition it is an alias of.
+    std::string ResolveAlias(const std::string& typed) const;
     // The seven translated user functions f..l for parsers 5..11; "()"
     // and empty texts are loaded as "(1)". Compile errors propagate.
     void SetUserFunctionExpressions(const std::array<std::string, 7>& expressions);

@@ -1,6 +1,10 @@
 // kurvo32 eval as a user runs it from a terminal (UTF-8 arguments).
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "plot/settings_record.h"
 #include "support/run_program.h"
 
 using kurvo::test::RunProgram;
@@ -76,4 +80,33 @@ TEST(EvalCli, BadUse) {
     auto r = Eval({"3x!"});  // "!" without digits before it
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "'' is not a valid integer value\n");
+}
+
+TEST(EvalCli, DataFolderGivesConstantsFunctionsAndAliases) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+    };
+    kurvo::SettingsRecord s = kurvo::DefaultSettings();
+    s.Constants[0] = 3;  // a
+    s.Degrees = true;
+    const auto record = kurvo::Serialize(s);
+    write("sett.dat", std::string(record.begin(), record.end()));
+    write("Cartfun_int.txt", "(X^2+1)\r\n()\r\n()\r\n()\r\n()\r\n()\r\n()\r\n");
+    write("cartal.txt", "2x+1:line\r\n");
+
+    auto r = Eval({"--data", folder, "2a"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "6\n");
+    EXPECT_EQ(Eval({"--data", folder, "--var", "a=1", "2a"}).out, "2\n");
+    EXPECT_EQ(Eval({"--data", folder, "f(3)"}).out, "10\n");
+    EXPECT_EQ(Eval({"--data", folder, "--var", "x=2", "Line"}).out, "5\n");
+    // The angle mode of the settings, as the window starts with it.
+    EXPECT_EQ(Eval({"--data", folder, "sin(90)"}).out, "1\n");
+    // Without the folder: the default constants, radians, no functions.
+    EXPECT_EQ(Eval({"2a"}).out, "0\n");
+    EXPECT_EQ(Eval({"e*2"}).out, "5.436563656\n");
+    EXPECT_EQ(Eval({"--data", folder + "/missing", "1"}).exitCode, 2);
 }
