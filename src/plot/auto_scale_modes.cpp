@@ -92,6 +92,19 @@ void ScanBranch(PlotContext& ctx, Extremes& e) {
     }
 }
 
+// The view becomes the extremes found, each widened by `factor`.
+AutoScaleOutcome FitView(PlotContext& ctx, Extremes& xs, Extremes& ys, long double factor) {
+    xs.LowerZeroMinimumByMargin();
+    ys.LowerZeroMinimumByMargin();
+    SettingsRecord& s = ctx.Settings;
+    s.XMin = factor * xs.Min;
+    s.XMax = factor * xs.Max;
+    s.YMin = factor * ys.Min;
+    s.YMax = factor * ys.Max;
+    Finish(ctx);
+    return AutoScaleOutcome::Done;
+}
+
 }  // namespace
 
 AutoScaleOutcome AutoScaleParametricCartesian(PlotContext& ctx, TParser& second) {
@@ -106,15 +119,7 @@ AutoScaleOutcome AutoScaleParametricCartesian(PlotContext& ctx, TParser& second)
             y = EvaluateOrThrow(second);
             return true;
         });
-        xs.LowerZeroMinimumByMargin();
-        ys.LowerZeroMinimumByMargin();
-        SettingsRecord& s = ctx.Settings;
-        s.XMin = xs.Min;
-        s.XMax = xs.Max;
-        s.YMin = ys.Min;
-        s.YMax = ys.Max;
-        Finish(ctx);
-        return AutoScaleOutcome::Done;
+        return FitView(ctx, xs, ys, 1);
     });
 }
 
@@ -135,15 +140,7 @@ AutoScaleOutcome AutoScalePolar(PlotContext& ctx) {
             y = r * std::sin(angle);
             return true;
         });
-        xs.LowerZeroMinimumByMargin();
-        ys.LowerZeroMinimumByMargin();
-        SettingsRecord& s = ctx.Settings;
-        s.XMin = 1.2L * xs.Min;
-        s.XMax = 1.2L * xs.Max;
-        s.YMin = 1.2L * ys.Min;
-        s.YMax = 1.2L * ys.Max;
-        Finish(ctx);
-        return AutoScaleOutcome::Done;
+        return FitView(ctx, xs, ys, 1.2L);
     });
 }
 
@@ -163,15 +160,7 @@ AutoScaleOutcome AutoScaleParametricPolar(PlotContext& ctx, TParser& second) {
             y = r * std::sin(angle);
             return true;
         });
-        xs.LowerZeroMinimumByMargin();
-        ys.LowerZeroMinimumByMargin();
-        SettingsRecord& s = ctx.Settings;
-        s.XMin = xs.Min;
-        s.XMax = xs.Max;
-        s.YMin = ys.Min;
-        s.YMax = ys.Max;
-        Finish(ctx);
-        return AutoScaleOutcome::Done;
+        return FitView(ctx, xs, ys, 1);
     });
 }
 

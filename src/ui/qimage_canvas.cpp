@@ -221,9 +221,7 @@ void QImageCanvas::Rectangle(int left, int top, int right, int bottom) {
     patternPosition_ = savedPattern;
 }
 
-void QImageCanvas::Ellipse(int left, int top, int right, int bottom) {
-    if (right <= left || bottom <= top) return;
-    QPainter p(&image_);
+void QImageCanvas::SetUpOutline(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing, false);
     if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     p.setPen(QPen(ToQColor(penColour_), penWidth_ <= 1 ? 0 : penWidth_));
@@ -231,6 +229,12 @@ void QImageCanvas::Ellipse(int left, int top, int right, int bottom) {
         p.setBrush(ToQColor(brushColour_));
     else
         p.setBrush(Qt::NoBrush);
+}
+
+void QImageCanvas::Ellipse(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    QPainter p(&image_);
+    SetUpOutline(p);
     p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
@@ -239,13 +243,7 @@ void QImageCanvas::Polygon(const std::vector<CanvasPoint>& points) {
     QPolygon polygon;
     for (const CanvasPoint& pt : points) polygon << QPoint(pt.x, pt.y);
     QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    if (penMode_ == PenMode::NotXor) p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    p.setPen(QPen(ToQColor(penColour_), penWidth_ <= 1 ? 0 : penWidth_));
-    if (brushStyle_ == BrushStyle::Solid)
-        p.setBrush(ToQColor(brushColour_));
-    else
-        p.setBrush(Qt::NoBrush);
+    SetUpOutline(p);
     p.drawPolygon(polygon);
 }
 

@@ -9,6 +9,8 @@
 
 #include "plot/canvas.h"
 
+class QPainter;
+
 namespace kurvo {
 
 class QImageCanvas : public Canvas {
@@ -64,6 +66,8 @@ public:
     void CopyRect(const Canvas& source, int left, int top, int right, int bottom) override;
 
 private:
+    // Pen, raster mode and brush of ellipses and polygons, unsmoothed.
+    void SetUpOutline(QPainter& p) const;
     void ThinLine(int x1, int y1, int x2, int y2);
     void WideLine(int x1, int y1, int x2, int y2);
     void Plot(int x, int y, Colour colour);
