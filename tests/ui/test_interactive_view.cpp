@@ -290,6 +290,26 @@ TEST_F(InteractiveView, AngleButtonAndClipboard) {
               form->PictureImage()->convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(InteractiveView, DerivedCurveIsDrawnInItsColour) {
+    auto form = StartSquare();
+    form->Settings().DerivativeColour = 0x0000FF;  // red
+    form->FormulaBox()->setEditText("x^2/4");
+    form->PlotCommand();
+    auto redNear = [&](int column, int row) {
+        const QImage& image = *form->PictureImage();
+        for (int dy = -1; dy <= 1; ++dy)
+            if (image.pixelColor(column, row + dy) == QColor(255, 0, 0)) return true;
+        return false;
+    };
+    EXPECT_FALSE(redNear(280, 120));
+    form->Action("Plot D&erived Function")->trigger();
+    ASSERT_TRUE(form->Settings().PlotDerivative);
+    // y' = x/2 passes (4, 2) and (-6, -3).
+    EXPECT_TRUE(redNear(280, 160));
+    EXPECT_TRUE(redNear(80, 260));
+    EXPECT_EQ(form->Settings().LastGraph, 0);
+}
+
 TEST_F(InteractiveView, DirectionFieldIsDrawnIntoThePicture) {
     auto form = StartSquare();
     SetView(*form, "-10", "10", "-10", "10");
