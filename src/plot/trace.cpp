@@ -5,6 +5,7 @@
 
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
+#include "plot/implicit_plotter.h"
 #include "plot/view_mapping.h"
 
 namespace kurvo {
@@ -175,7 +176,19 @@ std::optional<std::array<TracePixel, 2>> TGraphTrace::Tangent(long double m, lon
                                      TracePixel{graph_.View.PlotWidth, RowOfY(*right)}};
 }
 
+bool TGraphTrace::CanFollowCurve() const {
+    const SettingsRecord& s = graph_.Settings;
+    if (s.ImplicitMode) {
+        // Only a relation solved for y gives a y for each x.
+        return tracedSlot_ >= 0 &&
+               UsesSingleFunctionPlotter(graph_.Slots.YTermCount[static_cast<size_t>(tracedSlot_)]);
+    }
+    // Polar and parametric formulas are functions of t, not of x.
+    return s.CartesianMode && !s.Parametric;
+}
+
 TraceMarks TGraphTrace::TraceOnCurve(int column, int row) {
+    if (!CanFollowCurve()) return TraceFree(column, row);
     TraceMarks marks;
     const GraphView& v = graph_.View;
     if (v.PlotWidth <= 0 || v.PlotHeight <= 0) return marks;

@@ -41,7 +41,9 @@ public:
     // The read-out at the pointer itself.
     TraceMarks TraceFree(int column, int row) const;
     // The read-out at the traced curve's point below or above the pointer,
-    // with the tangent there when ShowTangent is set.
+    // with the tangent there when ShowTangent is set. Where the traced
+    // graph gives no y for x (polar, parametric, an implicit relation not
+    // solved for y) it is the free read-out.
     TraceMarks TraceOnCurve(int column, int row);
 
     int TracedSlot() const { return tracedSlot_; }
@@ -50,6 +52,7 @@ public:
     static std::string TangentText(long double m, long double x, long double y);
 
 private:
+    bool CanFollowCurve() const;
     long double XOfColumn(int column) const;
     long double YOfRow(int row) const;
     int RowOfY(long double y) const;

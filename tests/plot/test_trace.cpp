@@ -150,6 +150,16 @@ TEST_F(TraceFixture, ImplicitSecondBranch) {
     trace->PickTracedSlot(Column(0), Row(4.5));
     EXPECT_FALSE(trace->TracedSecondBranch());
     EXPECT_EQ(trace->TraceOnCurve(Column(0), 0).Panels[1], "y= 5");
+
+    // A relation not solved for y has no curve point to follow.
+    graph->Settings.ShowTangent = true;
+    Plot("x*y+y=1");
+    ASSERT_EQ(graph->Slots.YTermCount[1], 2);
+    ASSERT_EQ(trace->PickTracedSlot(Column(1), Row(0.5)), 1);
+    const TraceMarks free = trace->TraceOnCurve(Column(1), Row(3));
+    EXPECT_EQ(free.Panels[1], "y= 3");
+    EXPECT_EQ(free.Panels[4], "dy/dx= Undefined");
+    EXPECT_FALSE(free.Tangent);
 }
 
 TEST_F(TraceFixture, DirectionFieldMarks) {
