@@ -1,6 +1,8 @@
 #include "compiler.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -71,10 +73,20 @@ constexpr BinaryForm kBinaryForms[] = {
     {fPow, opCaret, 1, kPowOperand, kPowOperand, kGeneralPower},
 };
 
+// kBinaryForms index by form bit (-1: not a binary form); the search asks
+// for a form's operator very often.
+constexpr auto kFormIndex = [] {
+    std::array<int8_t, 13> index{};
+    index.fill(-1);
+    for (size_t k = 0; k < std::size(kBinaryForms); ++k)
+        index[std::countr_zero(kBinaryForms[k].form)] = static_cast<int8_t>(k);
+    return index;
+}();
+
 const BinaryForm& FormOf(uint32_t form) {
-    for (const auto& f : kBinaryForms)
-        if (f.form == form) return f;
-    throw EParserInternalError();
+    const int index = kFormIndex[std::countr_zero(form) % 13];
+    if (index < 0) throw EParserInternalError();
+    return kBinaryForms[index];
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -169,7 +181,10 @@ public:
         for (int k = 0; k < n_; ++k)
             nonNumber_[k + 1] = nonNumber_[k] + !(IsNumberChar(s[k]) || s[k] == sep_);
         BuildMinTable();
-        for (const auto& v : vars_) maxNameLength_ = std::max(maxNameLength_, v.first.size());
+        for (const auto& v : vars_) {
+            maxNameLength_ = std::max(maxNameLength_, v.first.size());
+            if (v.first.size() == 1) letterCell_[static_cast<unsigned char>(v.first[0])] = v.second;
+        }
         for (const auto& v : one_) maxFunctionLength_ = std::max(maxFunctionLength_, v.first.size());
         for (const auto& v : two_) maxFunctionLength_ = std::max(maxFunctionLength_, v.first.size());
     }
@@ -233,7 +248,7 @@ public:
                 if (!MaySplit(i, len, FormOf(form))) return false;
                 break;
         }
-        const uint64_t key = static_cast<uint64_t>(i) * (static_cast<uint64_t>(n_) + 1) + len;
+        const uint64_t key = Key(i, len);
         uint32_t& slot = memo_.Find(key);
         if (slot & form) return (slot >> 16) & form;
         if (++searchDepth_ > kMaxSearchDepth) {
@@ -276,6 +291,7 @@ public:
 
     double* NameCell(int i, int len) const {
         if (static_cast<size_t>(len) > maxNameLength_) return nullptr;
+        if (len == 1) return letterCell_[static_cast<unsigned char>(s_[i])];  // the usual names
         auto it = vars_.find(View(i, len));
         return it == vars_.end() ? nullptr : it->second;
     }
@@ -358,6 +374,8 @@ public:
     }
 
 private:
+    uint64_t Key(int i, int len) const { return static_cast<uint64_t>(i) * (static_cast<uint64_t>(n_) + 1) + len; }
+
     void BuildMinTable() {
         const int size = n_ + 1;
         int levels = 1;
@@ -392,6 +410,7 @@ private:
     std::vector<int> nonNumber_;
     std::vector<std::vector<int>> minTable_;
     size_t maxNameLength_ = 0, maxFunctionLength_ = 0;
+    double* letterCell_[256] = {};  // the one-character names
     FlatMemo memo_;
     int searchDepth_ = 0;
 };
@@ -412,7 +431,8 @@ struct PendingRecord {
 class TreeWalk {
 public:
     explicit TreeWalk(FormSearch& search) : search_(search) {
-        for (auto& level : table_) level.reserve(kMaxSlots);
+        // Levels grow as slots are used; no record reference is held
+        // across the growth of its own level.
         table_[0].resize(1);  // the placeholder receiving the whole value
     }
 
@@ -692,6 +712,14 @@ bool NumberGrammar(std::string_view t, char sep) {
 bool ReadNumber(const std::string& t, bool dotNumberFormat, long double& value) {
     if (t == "PI" || t == "-PI") {
         value = t[0] == '-' ? -3.141592653589793 : 3.141592653589793;
+        return true;
+    }
+    // Plain digits (most constants): the integer is exact in extended
+    // precision, as the general conversion would give it.
+    if (!t.empty() && t.size() <= 18 && std::all_of(t.begin(), t.end(), IsDigit)) {
+        uint64_t n = 0;
+        for (char c : t) n = n * 10 + static_cast<uint64_t>(c - '0');
+        value = static_cast<long double>(n);
         return true;
     }
     const char sep = dotNumberFormat ? '.' : DecimalSeparator();

@@ -39,7 +39,6 @@ enum : uint8_t {
 struct OperationRecord {
     const double* Operand1 = nullptr;
     const double* Operand2 = nullptr;  // nullptr for unary kinds
-    const double* Operand3 = nullptr;  // only in fused run steps (run_list.h)
     double* Result = nullptr;
     OperationRoutine Routine = nullptr;
     void* Context = nullptr;  // the owning parser (host notifications)
@@ -56,6 +55,8 @@ struct FunctionEntry {
 using VariableTable = std::map<std::string, double*, std::less<>>;
 using FunctionTable = std::map<std::string, FunctionEntry, std::less<>>;
 
+struct RunStep;  // run_list.h
+
 // The compiled form, owned by the parser. Records are contiguous and in
 // evaluation order (deepest level first, slot order within a level); the
 // last one's result is the value of the expression.
@@ -64,17 +65,18 @@ struct CompiledProgram {
     std::unique_ptr<double[]> Cells;  // constants and result cells
     size_t CellCount = 0;
     const double* ResultCell = nullptr;
-    // What evaluation actually runs: the same operations, reordered and
-    // paired where that cannot change any value (run_list.h). Empty means
-    // run Records as they are.
-    std::vector<OperationRecord> Run;
     // Cells [0, ResultCellCount) are result cells, the rest constants;
     // cell 0 is then the root's result.
     size_t ResultCellCount = 0;
-    // The list evaluation runs (Run, or Records when Run is empty).
-    const OperationRecord* Begin = nullptr;
-    const OperationRecord* End = nullptr;
     bool ConstantUndefined = false;  // a constant beyond the double range
+    // What evaluation actually runs (run_list.h): the same operations with
+    // constant parts computed once, reordered and partly merged, and the
+    // few result cells whose undefined value could otherwise be lost.
+    std::vector<RunStep> Steps;
+    std::vector<const double*> Checks;
+
+    CompiledProgram();
+    ~CompiledProgram();
 };
 
 // Throws an EMathParserError (or EInvalidOp for an exponent constant out of

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 #include "parser.h"
 #include "text_helpers.h"
@@ -240,9 +241,17 @@ double Div(double a, double b) {
     return static_cast<double>(int64_t{x} / int64_t{y});
 }
 
-// Integer power in double precision; when the result leaves the normal
-// double range the extended computation decides (it may still be finite
-// after the reciprocal, or underflow silently).
+// The end of an integer power computed in double precision: when the
+// result leaves the normal double range the extended computation decides
+// (it may still be finite after the reciprocal, or underflow silently).
+inline double FinishIntPower(double result, double a, int32_t n) {
+    if (std::isnormal(result)) {
+        if (n >= 0) return result;
+        const double reciprocal = 1 / result;
+        if (std::isnormal(reciprocal)) return reciprocal;
+    }
+    return static_cast<double>(IntPower(a, n));
+}
 double IntPowerFast(double a, int32_t n) {
     uint32_t y = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
     double result = 1, base = a;
@@ -251,12 +260,26 @@ double IntPowerFast(double a, int32_t n) {
         y >>= 1;
         if (y) base *= base;
     }
-    if (std::isnormal(result)) {
-        if (n >= 0) return result;
-        const double reciprocal = 1 / result;
-        if (std::isnormal(reciprocal)) return reciprocal;
+    return FinishIntPower(result, a, n);
+}
+// The same squarings and products as IntPowerFast's loop, unrolled for
+// an exponent known when compiling.
+template <uint32_t Y>
+inline void MultiplyBits(double& result, double& base) {
+    if constexpr (Y != 0) {
+        if constexpr ((Y & 1) != 0) result *= base;
+        if constexpr ((Y >> 1) != 0) {
+            base *= base;
+            MultiplyBits<(Y >> 1)>(result, base);
+        }
     }
-    return static_cast<double>(IntPower(a, n));
+}
+template <int32_t N>
+double IntPowerFixed(double a) {
+    constexpr uint32_t y = N < 0 ? 0u - static_cast<uint32_t>(N) : static_cast<uint32_t>(N);
+    double result = 1, base = a;
+    MultiplyBits<y>(result, base);
+    return FinishIntPower(result, a, N);
 }
 // The exponent is a constant; the compiler leaves its truncation in Extra.
 double IntegerPowerRoutine(const OperationRecord& r) { return *r.Result = IntPowerFast(*r.Operand1, r.Extra); }
@@ -270,65 +293,214 @@ double Square(double a) { return a * a; }
 double CubeOp(double a) { return a * a * a; }
 double Fourth(double a) { double s = a * a; return s * s; }
 
-// ---- merged steps ----
+// ---- run steps (run_list.h) ----
+// Each computes exactly what its record's routine (or its two records'
+// routines) computes, stores the result (later steps or the undefined
+// check may read it) and jumps on to the next step, which gets the value
+// in a register; the last step returns it.
 
-// Producers: how a step computes the first operation from its operands.
+template <Operand M>
+inline double Take(const RunStep* s, const double* cell, double previous) {
+    if constexpr (M == Operand::Previous) return previous;
+    else if constexpr (M == Operand::Cell) return *cell;
+    else return s->K;
+}
+
+template <bool Last>
+inline double Continue(const RunStep* s, double v) {
+    if constexpr (Last) return v;
+    else return s[1].Routine(s + 1, v);
+}
+
 template <uint8_t Kind>
-double Produce(const OperationRecord& r) {
-    const double a = *r.Operand1;
-    if constexpr (Kind == kNegation) return -a;
-    if constexpr (Kind == kSum) return a + *r.Operand2;
-    if constexpr (Kind == kDifference) return a - *r.Operand2;
-    if constexpr (Kind == kProduct) return a * *r.Operand2;
-    if constexpr (Kind == kQuotient) return a / *r.Operand2;
-    if constexpr (Kind == kIntegerPower) return IntPowerFast(a, r.Extra);
-    if constexpr (Kind == kSquare) return a * a;
-    if constexpr (Kind == kCube) return a * a * a;
+inline double Operate(double a, double b) {
+    if constexpr (Kind == kSum) return Add(a, b);
+    if constexpr (Kind == kDifference) return Subtract(a, b);
+    if constexpr (Kind == kProduct) return Multiply(a, b);
+    if constexpr (Kind == kQuotient) return Divide(a, b);
+    if constexpr (Kind == kRemainder) return Mod(a, b);
+    if constexpr (Kind == kIntegerQuotient) return Div(a, b);
+    if constexpr (Kind == kGeneralPower) return GeneralPowerOp(a, b);
+    if constexpr (Kind == kNegation) return Negate(a);
+    if constexpr (Kind == kSquare) return Square(a);
+    if constexpr (Kind == kCube) return CubeOp(a);
     if constexpr (Kind == kFourthPower) return Fourth(a);
     return a;
 }
 
-template <uint8_t Kind>
-constexpr bool kUnaryConsumer = Kind == kNegation || Kind == kSquare || Kind == kCube || Kind == kFourthPower;
-
-template <uint8_t Kind>
-double Consume(double a, double b) {
-    if constexpr (Kind == kNegation) return -a;
-    if constexpr (Kind == kSum) return a + b;
-    if constexpr (Kind == kDifference) return a - b;
-    if constexpr (Kind == kProduct) return a * b;
-    if constexpr (Kind == kSquare) return a * a;
-    if constexpr (Kind == kCube) return a * a * a;
-    if constexpr (Kind == kFourthPower) return Fourth(a);
-    return a;
-}
-
-template <uint8_t P, uint8_t C, bool First>
-double Fused(const OperationRecord& r) {
-    const double x = Produce<P>(r);
-    if constexpr (kUnaryConsumer<C>) return *r.Result = Consume<C>(x, 0);
-    else if constexpr (First) return *r.Result = Consume<C>(x, *r.Operand3);
-    else return *r.Result = Consume<C>(*r.Operand3, x);
-}
-
-template <uint8_t P, uint8_t C>
-OperationRoutine FusedFor(bool first) {
-    if constexpr (kUnaryConsumer<C>) return Fused<P, C, true>;
-    else return first ? Fused<P, C, true> : Fused<P, C, false>;
-}
-
-template <uint8_t P>
-OperationRoutine FusedForConsumer(uint8_t consumer, bool first) {
-    switch (consumer) {
-        case kNegation: return FusedFor<P, kNegation>(first);
-        case kSum: return FusedFor<P, kSum>(first);
-        case kDifference: return FusedFor<P, kDifference>(first);
-        case kProduct: return FusedFor<P, kProduct>(first);
-        case kSquare: return FusedFor<P, kSquare>(first);
-        case kCube: return FusedFor<P, kCube>(first);
-        case kFourthPower: return FusedFor<P, kFourthPower>(first);
-        default: return nullptr;  // these would not carry a NaN through
+// Operations as read from a step: operands A and B (or the constant K),
+// the exponent of an integer power.
+template <uint8_t Kind, Operand A, Operand B>
+struct BinaryOp {
+    static double Get(const RunStep* s, double previous) {
+        return Operate<Kind>(Take<A>(s, s->A, previous), Take<B>(s, s->B, previous));
     }
+};
+template <uint8_t Kind, Operand A>
+struct UnaryOp {
+    static double Get(const RunStep* s, double previous) { return Operate<Kind>(Take<A>(s, s->A, previous), 0); }
+};
+template <Operand A>
+struct IntPowerOp {
+    static double Get(const RunStep* s, double previous) { return IntPowerFast(Take<A>(s, s->A, previous), s->Exponent); }
+};
+template <int32_t N, Operand A>
+struct FixedPowerOp {
+    static double Get(const RunStep* s, double previous) { return IntPowerFixed<N>(Take<A>(s, s->A, previous)); }
+};
+template <double (*F)(double), Operand A>
+struct CallOp {
+    static double Get(const RunStep* s, double previous) { return F(Take<A>(s, s->A, previous)); }
+};
+
+// The consumer of a merged step: the producer's value x in operand 1
+// (Side 1, or a unary consumer) or 2, the other operand in cell C.
+template <uint8_t Kind, int Side>
+struct Consumer {
+    static double Get(const RunStep* s, double x) {
+        if constexpr (Side == 1) return Operate<Kind>(x, *s->C);
+        else if constexpr (Side == 2) return Operate<Kind>(*s->C, x);
+        else return Operate<Kind>(x, 0);
+    }
+};
+
+template <class Op, bool Last>
+double SingleStep(const RunStep* s, double previous) {
+    const double v = Op::Get(s, previous);
+    *s->Result = v;
+    return Continue<Last>(s, v);
+}
+
+template <class Op, class Then, bool Last>
+double PairStep(const RunStep* s, double previous) {
+    // The intermediate is a separate statement: never contracted with the
+    // consumer into one rounding.
+    const double x = Op::Get(s, previous);
+    const double v = Then::Get(s, x);
+    *s->Result = v;
+    return Continue<Last>(s, v);
+}
+
+double RecordOn(const RunStep* s, double) { return Continue<false>(s, s->Record->Routine(*s->Record)); }
+double LoadOn(const RunStep* s, double) { return *s->A; }
+double EndOn(const RunStep*, double previous) { return previous; }
+
+// Hands the operation type of (kind, exponent, modes) to f, or returns
+// nullptr for kinds without one. Merge producers read cells, not K.
+template <bool ForMerge, class F>
+StepRoutine WithOperation(uint8_t kind, int32_t n, Operand a, Operand b, F&& f);
+
+template <uint8_t Kind, bool ForMerge, class F>
+StepRoutine WithBinary(Operand a, Operand b, F&& f) {
+    constexpr Operand P = Operand::Previous, C = Operand::Cell, K = ForMerge ? Operand::Cell : Operand::Constant;
+    auto second = [&]<Operand A>() -> StepRoutine {
+        switch (b) {
+            case P: return f.template operator()<BinaryOp<Kind, A, P>>();
+            case C: return f.template operator()<BinaryOp<Kind, A, C>>();
+            default: return f.template operator()<BinaryOp<Kind, A, K>>();
+        }
+    };
+    switch (a) {
+        case P: return second.template operator()<P>();
+        case C: return second.template operator()<C>();
+        default: return second.template operator()<K>();
+    }
+}
+
+template <template <Operand> class Op, class F>
+StepRoutine WithUnary(Operand a, F&& f) {
+    // A constant operand of a unary step is undefined (or it would have
+    // been computed when compiling); it stays in its cell.
+    if (a == Operand::Previous) return f.template operator()<Op<Operand::Previous>>();
+    return f.template operator()<Op<Operand::Cell>>();
+}
+
+template <uint8_t Kind>
+struct UnaryOf {
+    template <Operand A>
+    using Op = UnaryOp<Kind, A>;
+};
+template <int32_t N>
+struct FixedPowerOf {
+    template <Operand A>
+    using Op = FixedPowerOp<N, A>;
+};
+
+template <bool ForMerge, class F>
+StepRoutine WithOperation(uint8_t kind, int32_t n, Operand a, Operand b, F&& f) {
+    switch (kind) {
+        case kNegation: return WithUnary<UnaryOf<kNegation>::Op>(a, f);
+        case kSquare: return WithUnary<UnaryOf<kSquare>::Op>(a, f);
+        case kCube: return WithUnary<UnaryOf<kCube>::Op>(a, f);
+        case kFourthPower: return WithUnary<UnaryOf<kFourthPower>::Op>(a, f);
+        case kSum: return WithBinary<kSum, ForMerge>(a, b, f);
+        case kDifference: return WithBinary<kDifference, ForMerge>(a, b, f);
+        case kProduct: return WithBinary<kProduct, ForMerge>(a, b, f);
+        case kQuotient: return WithBinary<kQuotient, ForMerge>(a, b, f);
+        case kIntegerPower:
+            // Unrolled for the exponents polynomials use.
+            switch (n) {
+                case 1: return WithUnary<FixedPowerOf<1>::Op>(a, f);
+                case 5: return WithUnary<FixedPowerOf<5>::Op>(a, f);
+                case 6: return WithUnary<FixedPowerOf<6>::Op>(a, f);
+                case 7: return WithUnary<FixedPowerOf<7>::Op>(a, f);
+                case 8: return WithUnary<FixedPowerOf<8>::Op>(a, f);
+                case 9: return WithUnary<FixedPowerOf<9>::Op>(a, f);
+                case 10: return WithUnary<FixedPowerOf<10>::Op>(a, f);
+                case -1: return WithUnary<FixedPowerOf<-1>::Op>(a, f);
+                case -2: return WithUnary<FixedPowerOf<-2>::Op>(a, f);
+                default: return WithUnary<IntPowerOp>(a, f);
+            }
+        default: break;
+    }
+    if constexpr (!ForMerge) {
+        // Rare operators: single steps only.
+        switch (kind) {
+            case kRemainder: return WithBinary<kRemainder, false>(a, b, f);
+            case kIntegerQuotient: return WithBinary<kIntegerQuotient, false>(a, b, f);
+            case kGeneralPower: return WithBinary<kGeneralPower, false>(a, b, f);
+            default: break;
+        }
+    }
+    return nullptr;
+}
+
+template <class Op>
+StepRoutine MergedFor(uint8_t consumer, int side, bool last) {
+    auto pick = [&]<class Then>() -> StepRoutine {
+        return last ? PairStep<Op, Then, true> : PairStep<Op, Then, false>;
+    };
+    switch (consumer) {
+        case kSum: return side == 1 ? pick.template operator()<Consumer<kSum, 1>>()
+                                    : pick.template operator()<Consumer<kSum, 2>>();
+        case kDifference: return side == 1 ? pick.template operator()<Consumer<kDifference, 1>>()
+                                           : pick.template operator()<Consumer<kDifference, 2>>();
+        case kProduct: return side == 1 ? pick.template operator()<Consumer<kProduct, 1>>()
+                                        : pick.template operator()<Consumer<kProduct, 2>>();
+        case kQuotient:  // only the dividend carries an undefined value
+            return side == 1 ? pick.template operator()<Consumer<kQuotient, 1>>() : nullptr;
+        case kNegation: return pick.template operator()<Consumer<kNegation, 0>>();
+        case kSquare: return pick.template operator()<Consumer<kSquare, 0>>();
+        case kCube: return pick.template operator()<Consumer<kCube, 0>>();
+        case kFourthPower: return pick.template operator()<Consumer<kFourthPower, 0>>();
+        default: return nullptr;
+    }
+}
+
+// A pure function of table 1 with its call steps.
+struct UnaryFunction {
+    OperationRoutine routine;
+    StepRoutine steps[2][2];  // [argument from the previous step][last]
+};
+template <double (*F)(double)>
+constexpr UnaryFunction Fn{Unary<F>,
+                           {{SingleStep<CallOp<F, Operand::Cell>, false>, SingleStep<CallOp<F, Operand::Cell>, true>},
+                            {SingleStep<CallOp<F, Operand::Previous>, false>,
+                             SingleStep<CallOp<F, Operand::Previous>, true>}}};
+
+std::vector<UnaryFunction>& CallSteps() {
+    static std::vector<UnaryFunction> steps;
+    return steps;
 }
 
 FunctionTable BuildOneArgument() {
@@ -337,13 +509,18 @@ FunctionTable BuildOneArgument() {
         if (!t.emplace(name, FunctionEntry{routine, extra}).second)
             throw std::logic_error(std::string("duplicate function ") + name);
     };
+    // Pure functions also get their call steps.
+    auto pure = [&](const char* name, const UnaryFunction& f) {
+        add(name, f.routine);
+        CallSteps().push_back(f);
+    };
 #define KURVO_TRIG(NAME, PLAIN, BASE)                           \
-    add(NAME, Unary<PLAIN>);                                    \
-    add(NAME "RAD", Unary<Rad<BASE>>);                          \
-    add(NAME "SQ", Unary<Sq<BASE>>);                            \
-    add(NAME "SQRAD", Unary<Sq<Rad<BASE>>>);                    \
-    add(NAME "CUBE", Unary<Cube<BASE>>);                        \
-    add(NAME "CUBERAD", Unary<Cube<Rad<BASE>>>);
+    pure(NAME, Fn<PLAIN>);                                    \
+    pure(NAME "RAD", Fn<Rad<BASE>>);                          \
+    pure(NAME "SQ", Fn<Sq<BASE>>);                            \
+    pure(NAME "SQRAD", Fn<Sq<Rad<BASE>>>);                    \
+    pure(NAME "CUBE", Fn<Cube<BASE>>);                        \
+    pure(NAME "CUBERAD", Fn<Cube<Rad<BASE>>>);
     KURVO_TRIG("SIN", Sin, Sin)
     KURVO_TRIG("COS", Cos, Cos)
     KURVO_TRIG("TAN", Tan, Tan)
@@ -351,22 +528,22 @@ FunctionTable BuildOneArgument() {
     KURVO_TRIG("SEC", Sec, Sec)
     KURVO_TRIG("COSEC", CosecGuarded, Cosec)
 #undef KURVO_TRIG
-    add("ARCSIN", Unary<ArcSin>);
-    add("ARCCOS", Unary<ArcCos>);
-    add("ARCTAN", Unary<ArcTan>);
-    add("ARCCOT", Unary<ArcCot>);
-    add("ARCSEC", Unary<ArcSec>);
-    add("ARCCOSEC", Unary<ArcCosec>);
-    add("DEGASIN", Unary<Degrees<ArcSin>>);
-    add("DEGACOS", Unary<Degrees<ArcCos>>);
-    add("DEGATAN", Unary<Degrees<ArcTan>>);
-    add("DEGACOT", Unary<Degrees<ArcCot>>);
-    add("DEGASEC", Unary<Degrees<ArcSec>>);
-    add("DEGACOSEC", Unary<Degrees<ArcCosec>>);
+    pure("ARCSIN", Fn<ArcSin>);
+    pure("ARCCOS", Fn<ArcCos>);
+    pure("ARCTAN", Fn<ArcTan>);
+    pure("ARCCOT", Fn<ArcCot>);
+    pure("ARCSEC", Fn<ArcSec>);
+    pure("ARCCOSEC", Fn<ArcCosec>);
+    pure("DEGASIN", Fn<Degrees<ArcSin>>);
+    pure("DEGACOS", Fn<Degrees<ArcCos>>);
+    pure("DEGATAN", Fn<Degrees<ArcTan>>);
+    pure("DEGACOT", Fn<Degrees<ArcCot>>);
+    pure("DEGASEC", Fn<Degrees<ArcSec>>);
+    pure("DEGACOSEC", Fn<Degrees<ArcCosec>>);
 #define KURVO_HYP(NAME, WHICH)                          \
-    add(NAME, Unary<HyperbolicPower<WHICH, 1>>);        \
-    add(NAME "SQ", Unary<HyperbolicPower<WHICH, 2>>);   \
-    add(NAME "CUBE", Unary<HyperbolicPower<WHICH, 3>>);
+    pure(NAME, Fn<HyperbolicPower<WHICH, 1>>);        \
+    pure(NAME "SQ", Fn<HyperbolicPower<WHICH, 2>>);   \
+    pure(NAME "CUBE", Fn<HyperbolicPower<WHICH, 3>>);
     KURVO_HYP("SINH", 0)
     KURVO_HYP("COSH", 1)
     KURVO_HYP("TANH", 2)
@@ -374,31 +551,31 @@ FunctionTable BuildOneArgument() {
     KURVO_HYP("SECH", 4)
     KURVO_HYP("COSECH", 5)
 #undef KURVO_HYP
-    add("ARCSINH", Unary<ArcSinh>);
-    add("ARCCOSH", Unary<ArcCosh>);
-    add("ARCTANH", Unary<ArcTanh>);
-    add("ARCSECH", Unary<ArcSech>);
-    add("ARCCOSECH", Unary<ArcCosech>);
-    add("ARCCOTH", Unary<ArcCoth>);
-    add("EXP", Unary<Exp>);
-    add("LN", Unary<Ln>);
-    add("LOG", Unary<Log>);
-    add("LOG2", Unary<Log2>);
-    add("SQRT", Unary<Sqrt>);
-    add("SQR", Unary<Sqr>);
-    add("CBRT", Unary<Cbrt>);
-    add("ABS", Unary<Abs>);
-    add("INT", Unary<IntPart>);
-    add("TRUNC", Unary<IntPart>);
-    add("CEIL", Unary<Ceil>);
-    add("FLOOR", Unary<Floor>);
-    add("HEAV", Unary<Heav>);
-    add("SIGN", Unary<Sign>);
-    add("ZERO", Unary<Zero>);
+    pure("ARCSINH", Fn<ArcSinh>);
+    pure("ARCCOSH", Fn<ArcCosh>);
+    pure("ARCTANH", Fn<ArcTanh>);
+    pure("ARCSECH", Fn<ArcSech>);
+    pure("ARCCOSECH", Fn<ArcCosech>);
+    pure("ARCCOTH", Fn<ArcCoth>);
+    pure("EXP", Fn<Exp>);
+    pure("LN", Fn<Ln>);
+    pure("LOG", Fn<Log>);
+    pure("LOG2", Fn<Log2>);
+    pure("SQRT", Fn<Sqrt>);
+    pure("SQR", Fn<Sqr>);
+    pure("CBRT", Fn<Cbrt>);
+    pure("ABS", Fn<Abs>);
+    pure("INT", Fn<IntPart>);
+    pure("TRUNC", Fn<IntPart>);
+    pure("CEIL", Fn<Ceil>);
+    pure("FLOOR", Fn<Floor>);
+    pure("HEAV", Fn<Heav>);
+    pure("SIGN", Fn<Sign>);
+    pure("ZERO", Fn<Zero>);
     add("RND", Unary<Rnd>);
     add("RANDOM", Unary<Random>);
-    add("PH", Unary<Ph>);
-    add("BLANC", Unary<Blanc>);
+    pure("PH", Fn<Ph>);
+    pure("BLANC", Fn<Blanc>);
     add("DIFF", DiffRoutine);
     add("INTEG", IntegRoutine);
     add("INV", InvRoutine);
@@ -452,18 +629,50 @@ long double Power(long double a, long double b) {
     return std::exp(b * std::log(a));
 }
 
-OperationRoutine FusedRoutine(uint8_t producer, uint8_t consumer, bool first) {
-    switch (producer) {
-        case kNegation: return FusedForConsumer<kNegation>(consumer, first);
-        case kSum: return FusedForConsumer<kSum>(consumer, first);
-        case kDifference: return FusedForConsumer<kDifference>(consumer, first);
-        case kProduct: return FusedForConsumer<kProduct>(consumer, first);
-        case kQuotient: return FusedForConsumer<kQuotient>(consumer, first);
-        case kIntegerPower: return FusedForConsumer<kIntegerPower>(consumer, first);
-        case kSquare: return FusedForConsumer<kSquare>(consumer, first);
-        case kCube: return FusedForConsumer<kCube>(consumer, first);
-        case kFourthPower: return FusedForConsumer<kFourthPower>(consumer, first);
-        default: return nullptr;
+StepRoutine OperatorStep(uint8_t kind, int32_t exponent, Operand first, Operand second, bool last) {
+    return WithOperation<false>(kind, exponent, first, second, [&]<class Op>() -> StepRoutine {
+        return last ? SingleStep<Op, true> : SingleStep<Op, false>;
+    });
+}
+
+StepRoutine MergedStep(const OperationRecord& producer, Operand first, Operand second,
+                       const OperationRecord& consumer, int side, bool last) {
+    return WithOperation<true>(producer.Kind, producer.Extra, first, second, [&]<class Op>() -> StepRoutine {
+        return MergedFor<Op>(consumer.Kind, side, last);
+    });
+}
+
+StepRoutine CallStep(OperationRoutine routine, Operand argument, bool last) {
+    OneArgumentFunctions();  // fills the call steps
+    for (const auto& f : CallSteps())
+        if (f.routine == routine) return f.steps[argument == Operand::Previous][last];
+    return nullptr;
+}
+
+StepRoutine RecordStep() { return RecordOn; }
+StepRoutine LoadStep() { return LoadOn; }
+StepRoutine EndStep() { return EndOn; }
+
+bool CarriesUndefined(const OperationRecord& c, int operand) {
+    switch (c.Kind) {
+        case kNegation:
+        case kSum:
+        case kDifference:
+        case kProduct:
+        case kSquare:
+        case kCube:
+        case kFourthPower:
+        case kRemainder:        // the truncation of a NaN or an infinity
+        case kIntegerQuotient:  // fails, and so does the operation
+            return true;
+        case kQuotient: return operand == 1;  // x / inf is 0
+        case kIntegerPower: return operand == 1 && c.Extra > 0;  // inf^-1 is 0, NaN^0 is 1
+        case kCall1:
+            // sqrt, ln and tan of an infinity are infinite or NaN, as are
+            // the absolute value and the square.
+            return c.Routine == Unary<Sqrt> || c.Routine == Unary<Ln> || c.Routine == Unary<Tan> ||
+                   c.Routine == Unary<Abs> || c.Routine == Unary<Sqr>;
+        default: return false;  // sin(inf) is 0, exp(-inf) is 0, MAX drops a NaN...
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "compiler.h"
+#include "run_list.h"
 
 namespace kurvo {
 
@@ -19,11 +20,25 @@ OperationRoutine KindRoutine(uint8_t kind);
 const FunctionTable& OneArgumentFunctions();
 const FunctionTable& TwoArgumentFunctions();
 
-// One step doing a producer operation and then the consumer that uses its
-// result, or nullptr when the pair is not merged. The step reads the
-// producer's operands from Operand1/Operand2 (and Extra), the consumer's
-// other operand from Operand3, and writes the consumer's result.
-OperationRoutine FusedRoutine(uint8_t producerKind, uint8_t consumerKind, bool producerFirst);
+// Step routines of the run list (run_list.h); `last` gives the variant
+// that ends the run. OperatorStep covers kinds 2..13 (the second mode is
+// ignored for unary kinds and integer powers). MergedStep does the
+// producer (operands A and B, read from the previous step or cells) and
+// then the consumer with the producer's value as its operand `side` (1 or
+// 2) and its other operand in cell C; nullptr for pairs not merged.
+// CallStep covers the pure functions of table 1; others run their record
+// through RecordStep.
+StepRoutine OperatorStep(uint8_t kind, int32_t exponent, Operand first, Operand second, bool last);
+StepRoutine MergedStep(const OperationRecord& producer, Operand first, Operand second,
+                       const OperationRecord& consumer, int side, bool last);
+StepRoutine CallStep(OperationRoutine routine, Operand argument, bool last);
+StepRoutine RecordStep();  // runs step.Record's own routine
+StepRoutine LoadStep();    // the value of cell A; always last
+StepRoutine EndStep();     // ends the run with the previous value
+
+// Whether the consumer's result is a NaN or an infinity whenever its
+// operand 1 or 2 is, so that an undefined operand shows in the result.
+bool CarriesUndefined(const OperationRecord& consumer, int operand);
 
 // Routines whose calls have effects besides their value (the random
 // generator, host notifications, user functions).

@@ -1,7 +1,5 @@
 #include "parser.h"
 
-#include <cstring>
-
 #include "compiler.h"
 #include "functions.h"
 #include "run_list.h"
@@ -30,6 +28,8 @@ double* TCustomParser2::VariableCell(const std::string& name) const {
 }
 
 void TCustomParser2::SetExpression(const std::string& text) {
+    run_ = RunNothing;
+    entry_ = nullptr;
     program_.reset();
     expression_ = text;
     if (text.empty()) return;
@@ -41,9 +41,8 @@ void TCustomParser2::SetExpression(const std::string& text) {
             r.Context = this;
         }
         BuildRunList(*program);
-        const auto& list = program->Run.empty() ? program->Records : program->Run;
-        program->Begin = list.data();
-        program->End = list.data() + list.size();
+        run_ = program->Steps.front().Routine;
+        entry_ = program->Steps.data();
         program_ = std::move(program);
     } catch (const Exception& e) {
         if (!OnParserError) throw;
@@ -51,40 +50,9 @@ void TCustomParser2::SetExpression(const std::string& text) {
     }
 }
 
-namespace {
-// 1 when the exponent bits are all ones (NaN or infinity).
-inline uint64_t NonFiniteBit(double v) {
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return (bits << 1) >= 0xFFE0000000000000ull;
-}
-}  // namespace
+double TCustomParser2::RunNothing(const RunStep*, double) noexcept { return 0; }
 
-bool TCustomParser2::TryValue(double& out) noexcept {
-    if (!program_) {
-        out = 0;
-        return true;
-    }
-    // An undefined operation leaves a NaN or an infinity in its result
-    // cell. Each cell is written at most once per run, so one look at the
-    // result cells afterwards sees every result. The root's value comes
-    // back in a register, so its cell (cell 0) needs no second look.
-    const CompiledProgram& program = *program_;
-    double v = 0;
-    for (const OperationRecord* r = program.Begin; r != program.End; ++r) v = r->Routine(*r);
-    uint64_t worst = NonFiniteBit(v) | program.ConstantUndefined;
-    const double* cell = program.Cells.get();
-    for (size_t k = 1, n = program.ResultCellCount; k < n; ++k) worst |= NonFiniteBit(cell[k]);
-    out = v;
-    const bool undefined = worst != 0;
-    return !undefined;
-}
-
-long double TCustomParser2::Value() {
-    double v;
-    if (!TryValue(v)) throw EEvaluationError();
-    return v;
-}
+void TCustomParser2::ThrowUndefined() { throw EEvaluationError(); }
 
 TParser::TParser() {
     struct Entry {
