@@ -71,6 +71,18 @@ void DrawAsymptote(PlotContext& ctx, long double x, bool derivativePass, bool in
         true);
 }
 
+Colour SetCurvePen(const PlotContext& ctx) {
+    const Colour colour = CurveColour(ctx, false, false);
+    const int width = ctx.Settings.GraphLineWidth;
+    ctx.OnBoth([&](Canvas& c) {
+        c.SetPenMode(PenMode::Copy);
+        c.SetPenStyle(PenStyle::Solid);
+        c.SetPenWidth(width);
+        c.SetPenColour(colour);
+    });
+    return colour;
+}
+
 std::optional<long double> FindAsymptoteAfterJump(PlotContext& ctx, long double x0) {
     const SettingsRecord& s = ctx.Settings;
     const long double step = s.XStep;

@@ -21,6 +21,10 @@ bool EvaluateCurve(const PlotContext& ctx, long double x, long double& y);
 // GraphColours[Slot % 5].
 Colour CurveColour(const PlotContext& ctx, bool derivativePass, bool integralPass);
 
+// The pen of a slot's own curve on both canvases: copy mode, solid,
+// GraphLineWidth wide, in the slot's colour, which it returns.
+Colour SetCurvePen(const PlotContext& ctx);
+
 // A dotted line in AsymptoteColour over the full height at x (the gaps in
 // BackgroundColour), with a beep when AsymptoteBeep is set. Afterwards the
 // pen is solid again, GraphLineWidth wide, in the pass's curve colour.

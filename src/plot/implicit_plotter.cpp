@@ -62,13 +62,7 @@ PlotResult RunBranch(PlotContext& ctx) {
     long double value = 0;
     EvaluateCurve(ctx, x, value);  // result ignored: only primes the engine
 
-    const Colour colour = CurveColour(ctx, false, false);
-    ctx.OnBoth([&](Canvas& c) {
-        c.SetPenMode(PenMode::Copy);
-        c.SetPenStyle(PenStyle::Solid);
-        c.SetPenWidth(s.GraphLineWidth);
-        c.SetPenColour(colour);
-    });
+    const Colour colour = SetCurvePen(ctx);
 
     bool penUp = true;
     bool hasPrevious = false;  // a point was placed since the last error
@@ -241,13 +235,7 @@ PlotResult PlotImplicitGeneral(PlotContext& ctx) {
     if (!((s.YMax - s.YMin) / rowStep < 1e9L)) return PlotResult::Done;
 
     BusyCursorScope cursor(ctx.Host);
-    const Colour colour = CurveColour(ctx, false, false);
-    ctx.OnBoth([&](Canvas& c) {
-        c.SetPenMode(PenMode::Copy);
-        c.SetPenStyle(PenStyle::Solid);
-        c.SetPenWidth(s.GraphLineWidth);
-        c.SetPenColour(colour);
-    });
+    const Colour colour = SetCurvePen(ctx);
     int lastColumn = 0;
     long double lastDerivative = 0;
     TParser& parser = *ctx.Parser;

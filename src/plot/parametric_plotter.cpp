@@ -40,13 +40,7 @@ PlotResult PlotParameterCurve(const PlotContext& ctx, ParameterCurve kind, TPars
     const SettingsRecord& s = ctx.Settings;
     TParser& first = *ctx.Parser;
 
-    const Colour colour = CurveColour(ctx, false, false);
-    ctx.OnBoth([&](Canvas& c) {
-        c.SetPenMode(PenMode::Copy);
-        c.SetPenStyle(PenStyle::Solid);
-        c.SetPenWidth(s.GraphLineWidth);
-        c.SetPenColour(colour);
-    });
+    SetCurvePen(ctx);
 
     long double start = s.TMin;
     if (startAtTiny && start == 0) start = 1e-6L;

@@ -281,7 +281,9 @@ TEST_F(CompilerTest, RunListMatchesTheRecordsBitForBit) {
         // Merged pairs and computed constants leave fewer operation steps.
         const auto operations = std::count_if(p->Steps.begin(), p->Steps.end(),
                                               [](const RunStep& s) { return s.Result != nullptr; });
-        if (p->Records.size() > 2) EXPECT_LT(static_cast<size_t>(operations), p->Records.size()) << f;
+        if (p->Records.size() > 2) {
+            EXPECT_LT(static_cast<size_t>(operations), p->Records.size()) << f;
+        }
         for (double x : xs) {
             Var('X') = x;
             Var('Y') = x / 2 + 1;
@@ -291,7 +293,9 @@ TEST_F(CompilerTest, RunListMatchesTheRecordsBitForBit) {
             const double v = p->Steps[0].Routine(&p->Steps[0], 0.0);
             const bool runDefined = std::isfinite(v);
             EXPECT_EQ(refDefined, runDefined) << f << " at " << x;
-            if (refDefined && runDefined) EXPECT_EQ(ref, v) << f << " at " << x;
+            if (refDefined && runDefined) {
+                EXPECT_EQ(ref, v) << f << " at " << x;
+            }
         }
     }
 }
