@@ -80,7 +80,9 @@ void EngineValue(benchmark::State& state, const Formula* f) {
         p.X = xs[i];
         if (++i == xs.size()) i = 0;
         try {
-            benchmark::DoNotOptimize(p.Value());
+            // Stored as a double, as the plotters and read-outs use it.
+            const double v = static_cast<double>(p.Value());
+            benchmark::DoNotOptimize(v);
         } catch (const kurvo::EEvaluationError&) {
             // a gap in the curve
         }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -98,7 +99,8 @@ bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == 'E' || c == '+
 // forms decided, high half: forms that hold).
 class FlatMemo {
 public:
-    FlatMemo() { Resize(64); }
+    // Sized for the text, so that ordinary formulas never grow the table.
+    explicit FlatMemo(size_t textLength) { Resize(std::bit_ceil(std::max<size_t>(64, 8 * textLength))); }
     uint32_t& Find(uint64_t key) {
         const uint64_t stored = key + 1;  // 0 marks an empty slot
         size_t k = Hash(stored) & mask_;
@@ -145,22 +147,81 @@ private:
     size_t mask_ = 0, count_ = 0;
 };
 
-// Where the search stands on one text: occurrence lists by bracket depth,
+// The memo of one compilation. Ordinary texts index a table directly by
+// (start, length); the table is kept between compilations on the thread and
+// a stamp tells this compilation's entries from older ones, so nothing is
+// cleared. Very long texts, or a compilation inside another, use hashing.
+class FormMemo {
+public:
+    explicit FormMemo(size_t textLength) {
+        const size_t width = textLength + 1;
+        Direct& d = Shared();
+        if (width * width > kDirectLimit || d.inUse) {
+            flat_.emplace(textLength);
+            return;
+        }
+        d.inUse = true;
+        if (d.values.size() < width * width) {
+            d.values.resize(width * width);
+            d.stamps.resize(width * width, 0);
+        }
+        if (++d.stamp == 0) {  // wrapped: forget every old entry once
+            std::fill(d.stamps.begin(), d.stamps.end(), 0);
+            d.stamp = 1;
+        }
+        direct_ = &d;
+    }
+    ~FormMemo() {
+        if (direct_) direct_->inUse = false;
+    }
+    FormMemo(const FormMemo&) = delete;
+    FormMemo& operator=(const FormMemo&) = delete;
+
+    uint32_t& Find(uint64_t key) {
+        if (!direct_) return flat_->Find(key);
+        if (direct_->stamps[key] != direct_->stamp) {
+            direct_->stamps[key] = direct_->stamp;
+            direct_->values[key] = 0;
+        }
+        return direct_->values[key];
+    }
+
+private:
+    static constexpr size_t kDirectLimit = 257 * 257;
+    struct Direct {
+        std::vector<uint32_t> values, stamps;
+        uint32_t stamp = 0;
+        bool inUse = false;
+    };
+    static Direct& Shared() {
+        thread_local Direct direct;
+        return direct;
+    }
+    Direct* direct_ = nullptr;
+    std::optional<FlatMemo> flat_;
+};
+
+// Where the search stands on one text: operator positions by bracket depth,
 // and the validity of every (substring, form) pair asked so far. All term
 // texts are substrings of the prepared text, so (start, length) names them.
 class FormSearch {
 public:
     FormSearch(const std::string& s, const VariableTable& vars, const FunctionTable& one,
                const FunctionTable& two, bool dot)
-        : s_(s), n_(static_cast<int>(s.size())), vars_(vars), one_(one), two_(two), dot_(dot) {
+        : s_(s), n_(static_cast<int>(s.size())), vars_(vars), one_(one), two_(two), dot_(dot),
+          memo_(s.size()) {
         sep_ = dot ? '.' : DecimalSeparator();
         depth_.assign(n_ + 1, 0);
         for (int k = 0; k < n_; ++k)
             depth_[k + 1] = depth_[k] + (s[k] == '(') - (s[k] == ')');
         minDepth_ = *std::min_element(depth_.begin(), depth_.end());
-        int maxDepth = *std::max_element(depth_.begin(), depth_.end());
-        for (auto& list : occurrences_) list.resize(maxDepth - minDepth_ + 1);
-        for (int k = 0; k < n_; ++k) {
+        const int maxDepth = *std::max_element(depth_.begin(), depth_.end());
+        // next_[op][k]: the first occurrence of op at or after k at k's
+        // bracket depth (n_ when none), filled from the right.
+        const int levels = maxDepth - minDepth_ + 1;
+        std::vector<int> nearest(static_cast<size_t>(opCount) * levels, n_);
+        next_.assign(static_cast<size_t>(opCount) * (n_ + 1), n_);
+        for (int k = n_ - 1; k >= 0; --k) {
             int op = -1;
             switch (s[k]) {
                 case '+': op = opPlus; break;
@@ -173,7 +234,9 @@ public:
                 case 'M': if (s.compare(k, 3, "MOD") == 0) op = opMod; break;
                 default: break;
             }
-            if (op >= 0) occurrences_[op][depth_[k] - minDepth_].push_back(k);
+            const int level = depth_[k] - minDepth_;
+            if (op >= 0) nearest[op * levels + level] = k;
+            for (int o = 0; o < opCount; ++o) next_[o * (n_ + 1) + k] = nearest[o * levels + level];
         }
         nextOpen_.assign(n_ + 1, n_);
         nonNumber_.assign(n_ + 1, 0);
@@ -216,11 +279,19 @@ public:
     bool IsAny(int i, int len, uint32_t mask) {
         if (len <= 0 || !WellNested(i, len)) return false;
         if (Wrapped(i, len)) return (mask & fBrack) && Valid(i + 1, len - 2);
+        if ((mask & fNum) && IsNumber(i, len, nullptr)) return true;
+        if ((mask & fName) && NameCell(i, len)) return true;
+        // One look at what is known of this text: a form known to hold
+        // answers at once, forms known to fail are not tried again.
+        const uint32_t known = memo_.Find(Key(i, len));
+        if ((known >> 16) & mask) return true;
         // Cheap forms first; the result does not depend on the order.
-        static constexpr uint32_t order[] = {fNum, fName, fCall1, fCall2, fNeg, fPow, fQuot,
+        static constexpr uint32_t order[] = {fCall1, fCall2, fNeg, fPow, fQuot,
                                              fMod, fIDiv, fProd, fDiff, fSum};
+        const uint32_t todo = mask & ~known & Startable(i, len);
+        if (!todo) return false;
         for (uint32_t f : order)
-            if ((mask & f) && Is(i, len, f)) return true;
+            if ((todo & f) && Search(i, len, f)) return true;
         return false;
     }
 
@@ -233,50 +304,7 @@ public:
             case fBrack: return Wrapped(i, len) && Valid(i + 1, len - 2);
             default: break;
         }
-        // Refuse without searching when the form cannot even start.
-        switch (form) {
-            case fNeg:
-                if (s_[i] != '-' || len < 2) return false;
-                break;
-            case fCall1:
-                if (CallBracket(i, len, one_) < 0) return false;
-                break;
-            case fCall2:
-                if (CallBracket(i, len, two_) < 0) return false;
-                break;
-            default:
-                if (!MaySplit(i, len, FormOf(form))) return false;
-                break;
-        }
-        const uint64_t key = Key(i, len);
-        uint32_t& slot = memo_.Find(key);
-        if (slot & form) return (slot >> 16) & form;
-        if (++searchDepth_ > kMaxSearchDepth) {
-            searchDepth_ = 0;
-            throw ETooManyNestings();
-        }
-        bool result = false;
-        switch (form) {
-            case fNeg:
-                result = s_[i] == '-' && IsAny(i + 1, len - 1, kNegRest);
-                break;
-            case fCall1: {
-                int q = CallBracket(i, len, one_);
-                result = q >= 0 && Valid(q + 1, i + len - q - 2);
-                break;
-            }
-            case fCall2: {
-                int q = CallBracket(i, len, two_);
-                result = q >= 0 && CommaSplit(i, len, q) >= 0;
-                break;
-            }
-            default:
-                result = Split(i, len, FormOf(form)) >= 0;
-                break;
-        }
-        --searchDepth_;
-        memo_.Find(key) |= form | (result ? form << 16 : 0);
-        return result;
+        return CanStart(i, len, form) && Search(i, len, form);
     }
 
     bool IsNumber(int i, int len, long double* value) const {
@@ -323,8 +351,7 @@ public:
     bool MaySplit(int i, int len, const BinaryForm& f) const {
         int first, last;
         if (!SplitRange(i, len, f, first, last)) return false;
-        Range r = Candidates(f.op, i, first, last);
-        return r.b != r.e;
+        return !Candidates(f.op, i, first, last).empty();
     }
 
     bool SplitRange(int i, int len, const BinaryForm& f, int& first, int& last) const {
@@ -359,21 +386,95 @@ public:
     }
 
     // Occurrences of op in [first, last] at the bracket depth of position
-    // `base`: the only ones whose two sides can be balanced.
-    struct Range {
-        const int* b;
-        const int* e;
-        const int* begin() const { return b; }
-        const int* end() const { return e; }
+    // `base`: the only ones whose two sides can be balanced. An operator is
+    // no bracket, so the next one after p is found from p + 1.
+    class Range {
+    public:
+        struct Iterator {
+            const int* next;
+            int p;
+            int operator*() const { return p; }
+            Iterator& operator++() {
+                p = next[p + 1];
+                return *this;
+            }
+            bool operator!=(int last) const { return p <= last; }
+        };
+        Range(const int* next, int p, int last) : next_(next), p_(p), last_(last) {}
+        Iterator begin() const { return {next_, p_}; }
+        int end() const { return last_; }
+        bool empty() const { return p_ > last_; }
+
+    private:
+        const int* next_;
+        int p_, last_;
     };
     Range Candidates(Op op, int base, int first, int last) const {
-        const auto& list = occurrences_[op][depth_[base] - minDepth_];
-        const int* lo = std::lower_bound(list.data(), list.data() + list.size(), first);
-        const int* hi = std::upper_bound(lo, list.data() + list.size(), last);
-        return {lo, hi < lo ? lo : hi};
+        const int* next = next_.data() + static_cast<size_t>(op) * (n_ + 1);
+        int p = next[base];
+        while (p < first) p = next[p + 1];
+        return {next, p, last};
     }
 
 private:
+    // The searching forms whose first sign is there at all: the operator at
+    // the text's own depth, the leading minus, a known function name. One
+    // pass over the forms, cheaper than asking CanStart of each.
+    uint32_t Startable(int i, int len) const {
+        const int e = i + len;
+        uint32_t forms = 0;
+        if (s_[i] == '-' && len >= 2) forms |= fNeg;
+        if (s_[e - 1] == ')' && nextOpen_[i] > i && nextOpen_[i] < e - 1) {
+            if (CallBracket(i, len, one_) >= 0) forms |= fCall1;
+            if (CallBracket(i, len, two_) >= 0) forms |= fCall2;
+        }
+        for (const BinaryForm& f : kBinaryForms)
+            if (MaySplit(i, len, f)) forms |= f.form;
+        return forms;
+    }
+
+    // Whether the form's first sign is there at all (its operator, its
+    // minus, its function name); a form that cannot start needs no search.
+    bool CanStart(int i, int len, uint32_t form) const {
+        switch (form) {
+            case fNeg: return s_[i] == '-' && len >= 2;
+            case fCall1: return CallBracket(i, len, one_) >= 0;
+            case fCall2: return CallBracket(i, len, two_) >= 0;
+            default: return MaySplit(i, len, FormOf(form));
+        }
+    }
+
+    // The memoised search of one form that can start.
+    bool Search(int i, int len, uint32_t form) {
+        const uint64_t key = Key(i, len);
+        uint32_t& slot = memo_.Find(key);
+        if (slot & form) return (slot >> 16) & form;
+        if (++searchDepth_ > kMaxSearchDepth) {
+            searchDepth_ = 0;
+            throw ETooManyNestings();
+        }
+        bool result = false;
+        switch (form) {
+            case fNeg:
+                result = IsAny(i + 1, len - 1, kNegRest);
+                break;
+            case fCall1: {
+                int q = CallBracket(i, len, one_);
+                result = Valid(q + 1, i + len - q - 2);
+                break;
+            }
+            case fCall2:
+                result = CommaSplit(i, len, CallBracket(i, len, two_)) >= 0;
+                break;
+            default:
+                result = Split(i, len, FormOf(form)) >= 0;
+                break;
+        }
+        --searchDepth_;
+        memo_.Find(key) |= form | (result ? form << 16 : 0);
+        return result;
+    }
+
     uint64_t Key(int i, int len) const { return static_cast<uint64_t>(i) * (static_cast<uint64_t>(n_) + 1) + len; }
 
     void BuildMinTable() {
@@ -391,8 +492,7 @@ private:
     }
     // Minimum depth over positions [a, b].
     int RangeMin(int a, int b) const {
-        int k = 0;
-        while ((2 << k) <= b - a + 1) ++k;
+        const int k = std::bit_width(static_cast<unsigned>(b - a + 1)) - 1;
         return std::min(minTable_[k][a], minTable_[k][b - (1 << k) + 1]);
     }
 
@@ -405,13 +505,13 @@ private:
     char sep_ = '.';
     std::vector<int> depth_;  // depth_[k]: "(" minus ")" before position k
     int minDepth_ = 0;
-    std::vector<std::vector<int>> occurrences_[opCount];
+    std::vector<int> next_;  // opCount rows of n_ + 1
     std::vector<int> nextOpen_;
     std::vector<int> nonNumber_;
     std::vector<std::vector<int>> minTable_;
     size_t maxNameLength_ = 0, maxFunctionLength_ = 0;
     double* letterCell_[256] = {};  // the one-character names
-    FlatMemo memo_;
+    FormMemo memo_;
     int searchDepth_ = 0;
 };
 

@@ -206,16 +206,22 @@ struct SetHost : ParserHost {
     }
 };
 
-TEST(Parser, UserFunctionSetWritesTheArgumentCellByMode) {
+// Seven bodies F..L and a caller, wired through the host.
+struct UserFunctions : ::testing::Test {
+    UserFunctions() {
+        host.set = &set;
+        for (int k = 0; k < 7; ++k) {
+            set.parsers[k] = &slots[k];
+            slots[k].SetHost(&host);
+        }
+        caller.SetHost(&host);
+    }
     TParser slots[7], caller;
     UserFunctionSet set;
     SetHost host;
-    host.set = &set;
-    for (int k = 0; k < 7; ++k) {
-        set.parsers[k] = &slots[k];
-        slots[k].SetHost(&host);
-    }
-    caller.SetHost(&host);
+};
+
+TEST_F(UserFunctions, SetWritesTheArgumentCellByMode) {
     slots[0].A = 3;  // each body keeps its own constants
     slots[0].SetExpression("A*X+T");
     slots[1].SetExpression("F(X)+1");  // G calls F
@@ -232,16 +238,7 @@ TEST(Parser, UserFunctionSetWritesTheArgumentCellByMode) {
     EXPECT_EQ(slots[0].T, 5);
 }
 
-TEST(Parser, UserFunctionRecursionIsBoundedAndUndefined) {
-    TParser slots[7], caller;
-    UserFunctionSet set;
-    SetHost host;
-    host.set = &set;
-    for (int k = 0; k < 7; ++k) {
-        set.parsers[k] = &slots[k];
-        slots[k].SetHost(&host);
-    }
-    caller.SetHost(&host);
+TEST_F(UserFunctions, RecursionIsBoundedAndUndefined) {
     slots[0].SetExpression("F(X)+1");  // F calls itself
     slots[1].SetExpression("H(X)");    // G and H call each other
     slots[2].SetExpression("G(X)*2");
