@@ -99,7 +99,7 @@ bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == 'E' || c == '+
 // forms decided, high half: forms that hold).
 class FlatMemo {
 public:
-    // Sized for the text, so that ordinary formulas never grow the table.
+    // Sized for the text, so that it seldom grows.
     explicit FlatMemo(size_t textLength) { Resize(std::bit_ceil(std::max<size_t>(64, 8 * textLength))); }
     uint32_t& Find(uint64_t key) {
         const uint64_t stored = key + 1;  // 0 marks an empty slot
@@ -295,17 +295,9 @@ public:
         return false;
     }
 
-    // Whether the text (already known to be well nested, not wrapped) has
-    // the given form. Memoised for the forms that search.
-    bool Is(int i, int len, uint32_t form) {
-        switch (form) {
-            case fNum: return IsNumber(i, len, nullptr);
-            case fName: return NameCell(i, len) != nullptr;
-            case fBrack: return Wrapped(i, len) && Valid(i + 1, len - 2);
-            default: break;
-        }
-        return CanStart(i, len, form) && Search(i, len, form);
-    }
+    // Whether the text (already known to be well nested, not wrapped) is
+    // a negation. Memoised.
+    bool IsNegation(int i, int len) { return s_[i] == '-' && len >= 2 && Search(i, len, fNeg); }
 
     bool IsNumber(int i, int len, long double* value) const {
         if (len <= 0) return false;
@@ -418,8 +410,7 @@ public:
 
 private:
     // The searching forms whose first sign is there at all: the operator at
-    // the text's own depth, the leading minus, a known function name. One
-    // pass over the forms, cheaper than asking CanStart of each.
+    // the text's own depth, the leading minus, a known function name.
     uint32_t Startable(int i, int len) const {
         const int e = i + len;
         uint32_t forms = 0;
@@ -431,17 +422,6 @@ private:
         for (const BinaryForm& f : kBinaryForms)
             if (MaySplit(i, len, f)) forms |= f.form;
         return forms;
-    }
-
-    // Whether the form's first sign is there at all (its operator, its
-    // minus, its function name); a form that cannot start needs no search.
-    bool CanStart(int i, int len, uint32_t form) const {
-        switch (form) {
-            case fNeg: return s_[i] == '-' && len >= 2;
-            case fCall1: return CallBracket(i, len, one_) >= 0;
-            case fCall2: return CallBracket(i, len, two_) >= 0;
-            default: return MaySplit(i, len, FormOf(form));
-        }
     }
 
     // The memoised search of one form that can start.
@@ -658,7 +638,7 @@ private:
             return t;
         }
         if (len > 0 && search_.WellNested(i, len)) {
-            if (search_.Is(i, len, fNeg)) {
+            if (search_.IsNegation(i, len)) {
                 t.kind = kNegation;
                 SetLeft(t, i + 1, len - 1);
                 return t;
