@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kurvo {
 
@@ -45,6 +46,16 @@ struct PreviousViewRecord {
     long double TMin = 0, TMax = 0, TRange = 0;
     long double XMin = 0, XMax = 0, XRange = 0;
     long double YMin = 0, YMax = 0, YRange = 0;
+};
+
+// The data set list: the text lines of every loaded data set, a point "x,y"
+// per line and a line "#" closing each set, with the transformations'
+// counters. Readers, coordinate sets, the graph file, the transformations
+// and the data set plotter all work on this one list.
+struct DataSetList {
+    std::vector<std::string> DataSetLines;
+    int32_t DataSetImageCount = 0;
+    bool DataSetTransformed = false;
 };
 
 // Not saved anywhere.

@@ -31,6 +31,7 @@ public:
     SettingsRecord Settings = DefaultSettings();
     SettingsRecord UndoRecord = DefaultSettings();
     GraphSlots Slots;
+    DataSetList DataSets;
     PreviousViewRecord PreviousView;
     std::string PreviousFormulaText;
     WindowFlags Flags;

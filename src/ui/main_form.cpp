@@ -96,6 +96,8 @@ QAction* TMainForm::AddEntry(QMenu* menu, const QString& caption, const QString&
     return action;
 }
 
+const std::vector<std::string>& TMainForm::DataSetLines() const { return graph_->DataSets.DataSetLines; }
+
 QAction* TMainForm::Action(const QString& caption) const {
     for (QAction* a : actions_)
         if (a->text() == caption) return a;

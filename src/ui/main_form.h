@@ -63,7 +63,7 @@ public:
     const Folders& GetFolders() const { return folders_; }
     const ToolbarRecord& Toolbar() const { return toolbarRecord_; }
     const std::string& PasswordRecord() const { return passwordRecord_; }
-    const std::vector<std::string>& DataSetLines() const { return dataSetLines_; }
+    const std::vector<std::string>& DataSetLines() const;
     const QString& DialogFolder() const { return dialogFolder_; }
     const std::array<std::string, 7>& UserFunctions() const { return userFunctions_; }
     // Problems met while reading the data folder, as reported.
@@ -190,7 +190,6 @@ private:
     QString dialogFolder_;
     std::string passwordRecord_;
     ToolbarRecord toolbarRecord_;
-    std::vector<std::string> dataSetLines_;
     std::array<std::string, 7> userFunctions_;
     std::vector<std::string> startupReports_;
     std::unique_ptr<TGraphWindow> graph_;

@@ -39,8 +39,6 @@ QColor ToQColor(Colour c) {
 }  // namespace
 
 void TMainForm::CreateWindowState() {
-    dataSetLines_.clear();
-
     folders_ = FixFolders(options_.programFolder.isEmpty() ? QDir::currentPath() : options_.programFolder);
 
     RegisterFileType(folders_.ProgramFolder, options_.executable.isEmpty()

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#include "workspace/atomic_write.h"
+
 namespace kurvo {
 
 QString FindInFolder(const QString& folder, const QString& name) {
@@ -21,20 +23,17 @@ namespace {
 
 FileResult Problem(FileProblem problem, std::string message) { return {problem, std::move(message)}; }
 
-FileResult IoError(const QFile& file) {
-    // The numbers users knew: 2 not found, 5 access denied, 100 end of file.
-    int code = 5;
-    switch (file.error()) {
-        case QFileDevice::PermissionsError: code = 5; break;
-        case QFileDevice::OpenError: code = errno == ENOENT ? 2 : 5; break;
-        default: code = 103; break;  // file not open / general failure
-    }
-    return Problem(FileProblem::Unreadable, "I/O error " + std::to_string(code));
+FileResult IoError(const QFile& file, int error) {
+    return Problem(FileProblem::Unreadable,
+                   FileErrorText(file.fileName(), error != 0 ? SystemErrorReason(error)
+                                                              : file.errorString().toStdString()));
 }
 
 FileResult OpenForReading(QFile& file) {
     if (!QFileInfo::exists(file.fileName())) return Problem(FileProblem::Missing, "File not found");
-    if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) return IoError(file);
+    if (QFileInfo(file.fileName()).isDir()) return IoError(file, EISDIR);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) return IoError(file, errno);
     return {};
 }
 
@@ -51,13 +50,14 @@ FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& re
 }
 
 FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) return IoError(file);
-    if (!file.seek(0) ||
-        file.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(size)) !=
-            static_cast<qint64>(size))
-        return Problem(FileProblem::Unreadable, "I/O error 101");  // disk write error
-    return {};
+    QByteArray content(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    // What follows record 0 in an existing file is kept.
+    QFile old(path);
+    if (QFileInfo(path).isFile() && old.open(QIODevice::ReadOnly) && old.size() > static_cast<qint64>(size)) {
+        old.seek(static_cast<qint64>(size));
+        content += old.readAll();
+    }
+    return WriteFileAtomically(path, content);
 }
 
 std::vector<std::string> SplitTextLines(const std::string& bytes) {
@@ -84,19 +84,15 @@ FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines) {
     QFile file(path);
     if (auto r = OpenForReading(file); !r.ok()) return r;
     const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) return IoError(file);
+    if (file.error() != QFileDevice::NoError) return IoError(file, errno);
     lines = SplitTextLines(data.toStdString());
     return {};
 }
 
 FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return IoError(file);
-    std::string out;
-    for (const auto& line : lines) out += line + "\r\n";
-    if (file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()))
-        return Problem(FileProblem::Unreadable, "I/O error 101");
-    return {};
+    QByteArray out;
+    for (const auto& line : lines) out += QByteArray::fromStdString(line) + "\r\n";
+    return WriteFileAtomically(path, out);
 }
 
 std::string LineOr(const std::vector<std::string>& lines, size_t n) {

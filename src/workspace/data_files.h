@@ -1,8 +1,9 @@
 #pragma once
 // Reading and writing the files of the data folder: fixed-size binary
 // records and 8-bit text files with CR LF line ends. Failures carry the
-// platform's message texts ("File not found", "Read beyond end of file",
-// "I/O error %d") so callers can report them unchanged.
+// texts the user is shown ("File not found", "Read beyond end of file", or
+// the system's reason with the path) so callers can report them unchanged.
+// Writes are atomic (workspace/atomic_write.h).
 #include <QString>
 #include <cstdint>
 #include <optional>
