@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "admin/hotkey_lines.h"
+#include "admin/menu_table.h"
 #include "admin/password_record.h"
 #include "expr/encoding.h"
 #include "expr/text_helpers.h"
@@ -105,86 +106,66 @@ QAction* TMainForm::Action(const QString& caption) const {
 }
 
 void TMainForm::BuildMenus() {
+    // Every entry comes from the menu table, listed but not choosable
+    // until a command is bound to it.
     QMenuBar* bar = menuBar();
-    const bool later = false;  // marks entries whose feature is not built yet
+    std::vector<QMenu*> menus;
+    for (const MenuDef& def : MainMenus()) {
+        QMenu* menu = bar->addMenu(def.caption);
+        for (const MenuEntryDef& e : def.entries) {
+            if (e.IsSeparator())
+                menu->addSeparator();
+            else
+                AddEntry(menu, e.caption, e.shortcut, false);
+        }
+        menus.push_back(menu);
+        if (def.hotkeys) hotkeyMenus_.push_back(menu);
+    }
+    dataSetsMenu_ = menus[4];
+    calculatorsMenu_ = menus[5];
+    auto bind = [this](const char* caption, auto&& slot) {
+        QAction* a = Action(caption);
+        a->setEnabled(true);
+        a->setProperty("built", true);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto check = [this](const char* caption, QActionGroup* group = nullptr) {
+        QAction* a = Action(caption);
+        a->setCheckable(true);
+        if (group) group->addAction(a);
+        return a;
+    };
 
-    QMenu* file = bar->addMenu("&File");
-    AddEntry(file, "&Open", "Ctrl+O", later);
-    AddEntry(file, "Save as &KurvoFile", "Ctrl+S", later);
-    AddEntry(file, "Save As &Dataset", {}, later);
-    AddEntry(file, "Save as &Picture", {}, later);
-    file->addSeparator();
-    AddEntry(file, "&Print", "Ctrl+P", later);
-    AddEntry(file, "Printer Setup", {}, later);
-    file->addSeparator();
-    connect(AddEntry(file, "Import Datafiles to Documents folder"), &QAction::triggered, this,
-            [this] { ImportExamples(); });
-    file->addSeparator();
-    connect(AddEntry(file, "E&xit", "Ctrl+Q"), &QAction::triggered, this, &QWidget::close);
+    bind("Import Datafiles to Documents folder", [this] { ImportExamples(); });
+    bind("E&xit", [this] { close(); });
 
-    QMenu* settings = bar->addMenu("&Settings");
     auto* modes = new QActionGroup(this);
-    for (const char* caption : {"&Cartesian", "&Polar", "&Implicit"}) {
-        QAction* a = AddEntry(settings, caption);
-        a->setCheckable(true);
-        modes->addAction(a);
-    }
-    connect(Action("&Cartesian"), &QAction::triggered, this, [this] { SwitchMode(true, false); });
-    connect(Action("&Polar"), &QAction::triggered, this, [this] { SwitchMode(false, false); });
-    connect(Action("&Implicit"), &QAction::triggered, this, [this] { SwitchMode(false, true); });
-    QAction* parametric = AddEntry(settings, "&Parametric");
-    parametric->setCheckable(true);
-    connect(parametric, &QAction::triggered, this, [this] { ToggleParametric(); });
-    settings->addSeparator();
+    for (const char* caption : {"&Cartesian", "&Polar", "&Implicit"}) check(caption, modes);
+    bind("&Cartesian", [this] { SwitchMode(true, false); });
+    bind("&Polar", [this] { SwitchMode(false, false); });
+    bind("&Implicit", [this] { SwitchMode(false, true); });
+    check("&Parametric");
+    bind("&Parametric", [this] { ToggleParametric(); });
     auto* angles = new QActionGroup(this);
-    for (const char* caption : {"&Radians", "De&grees"}) {
-        QAction* a = AddEntry(settings, caption);
-        a->setCheckable(true);
-        angles->addAction(a);
-    }
-    connect(Action("&Radians"), &QAction::triggered, this, [this] { SetAngleMode(false); });
-    connect(Action("De&grees"), &QAction::triggered, this, [this] { SetAngleMode(true); });
-    settings->addSeparator();
-    QAction* autoY = AddEntry(settings, "Automatic &y-scaling");
-    autoY->setCheckable(true);
-    connect(autoY, &QAction::triggered, this, [this] { ToggleAutoYScale(); });
-    QAction* coords = AddEntry(settings, "Show C&oordinate Info");
-    coords->setCheckable(true);
-    connect(coords, &QAction::triggered, this, [this](bool on) { ShowCoordinateInfo(on); });
-    QAction* tangent = AddEntry(settings, "Show &Tangent to graph");
-    tangent->setCheckable(true);
-    connect(tangent, &QAction::triggered, this, [this] { ToggleTangent(); });
-    QAction* derived = AddEntry(settings, "Plot D&erived Function");
-    derived->setCheckable(true);
-    connect(derived, &QAction::triggered, this,
-            [this] { ToggleFlagAndReplot(&SettingsRecord::PlotDerivative); });
-    QAction* integral = AddEntry(settings, "Plot I&ntegral Function");
-    integral->setCheckable(true);
-    connect(integral, &QAction::triggered, this,
-            [this] { ToggleFlagAndReplot(&SettingsRecord::PlotIntegral); });
-    settings->addSeparator();
-    AddEntry(settings, "&Delete Graphs", {}, later);
-    connect(AddEntry(settings, "&Add formula to file"), &QAction::triggered, this,
-            [this] { AddFormulaToFile(); });
-    AddEntry(settings, "E&nvironment", {}, later);
-    settings->addSeparator();
-    AddEntry(settings, "&Configure Toolbar  (Admin only)", {}, later);
-    AddEntry(settings, "Configure Hotkeys  (Admin only)", {}, later);
-    AddEntry(settings, "Configure Initial Directory  (Admin only)", {}, later);
-    AddEntry(settings, "Set P&assword (Admin only)", {}, later);
+    for (const char* caption : {"&Radians", "De&grees"}) check(caption, angles);
+    bind("&Radians", [this] { SetAngleMode(false); });
+    bind("De&grees", [this] { SetAngleMode(true); });
+    for (const char* caption : {"Automatic &y-scaling", "Show C&oordinate Info", "Show &Tangent to graph",
+                                "Plot D&erived Function", "Plot I&ntegral Function", "Zoom in",
+                                "Move graph", "&Square x  and y axes", "S&quare graph shape"})
+        check(caption);
+    bind("Automatic &y-scaling", [this] { ToggleAutoYScale(); });
+    bind("Show C&oordinate Info", [this](bool on) { ShowCoordinateInfo(on); });
+    bind("Show &Tangent to graph", [this] { ToggleTangent(); });
+    bind("Plot D&erived Function", [this] { ToggleFlagAndReplot(&SettingsRecord::PlotDerivative); });
+    bind("Plot I&ntegral Function", [this] { ToggleFlagAndReplot(&SettingsRecord::PlotIntegral); });
+    bind("&Add formula to file", [this] { AddFormulaToFile(); });
 
-    QMenu* zooms = bar->addMenu("&Zooms");
-    QAction* zoomIn = AddEntry(zooms, "Zoom in", "F5");
-    zoomIn->setCheckable(true);
-    connect(zoomIn, &QAction::triggered, this, [this](bool on) { SetZoomInMode(on); });
-    connect(AddEntry(zooms, "Zoom out", "F4"), &QAction::triggered, this, [this] { ZoomOut(); });
-    QAction* move = AddEntry(zooms, "Move graph", "F6");
-    move->setCheckable(true);
-    connect(move, &QAction::triggered, this, [this](bool on) { SetMoveMode(on); });
-    zooms->addSeparator();
-    QAction* squareAxes = AddEntry(zooms, "&Square x  and y axes");
-    squareAxes->setCheckable(true);
-    connect(squareAxes, &QAction::triggered, this, [this] {
+    bind("Zoom in", [this](bool on) { SetZoomInMode(on); });
+    bind("Zoom out", [this] { ZoomOut(); });
+    bind("Move graph", [this](bool on) { SetMoveMode(on); });
+    bind("&Square x  and y axes", [this] {
         Settings().SquareAxes = !Settings().SquareAxes;
         RunGuarded([this] {
             if (!Settings().AutoYScale) --Settings().LastGraph;
@@ -194,9 +175,7 @@ void TMainForm::BuildMenus() {
         });
         BringIntoLineWithSettings();
     });
-    QAction* squareGraph = AddEntry(zooms, "S&quare graph shape");
-    squareGraph->setCheckable(true);
-    connect(squareGraph, &QAction::triggered, this, [this] {
+    bind("S&quare graph shape", [this] {
         Settings().SquareGraph = !Settings().SquareGraph;
         ResizePicture();
         RunGuarded([this] {
@@ -207,42 +186,12 @@ void TMainForm::BuildMenus() {
         });
         BringIntoLineWithSettings();
     });
-    zooms->addSeparator();
-    connect(AddEntry(zooms, "&Undo last action", "Ctrl+Z"), &QAction::triggered, this,
-            [this] { RunGuarded([this] { graph_->UndoLastAction(); }); });
+    bind("&Undo last action", [this] { RunGuarded([this] { graph_->UndoLastAction(); }); });
 
-    QMenu* editors = bar->addMenu("&Editors");
-    AddEntry(editors, "&Constants", {}, later);
-    AddEntry(editors, "F&unctions", {}, later);
-    AddEntry(editors, "&Formulae", {}, later);
-    AddEntry(editors, "Fa&milies", {}, later);
-    AddEntry(editors, "&Coordinate Sets", {}, later);
-    editors->addSeparator();
-    AddEntry(editors, "Function Aliases  (Admin only)", {}, later);
-
-    dataSetsMenu_ = bar->addMenu("Data Sets");
-    AddEntry(dataSetsMenu_, "Descriptive &Transformations", {}, later);
-    AddEntry(dataSetsMenu_, "&Matrix Tranformations", {}, later);
-    AddEntry(dataSetsMenu_, "&Statistics", {}, later);
-    AddEntry(dataSetsMenu_, "&Regression", {}, later);
-
-    calculatorsMenu_ = bar->addMenu("Calculators");
-    AddEntry(calculatorsMenu_, "Simple Calculator", {}, later);
-    AddEntry(calculatorsMenu_, "Scientific Calculator", {}, later);
-    AddEntry(calculatorsMenu_, "Quadratics", {}, later);
-    AddEntry(calculatorsMenu_, "Simultaneous", {}, later);
-
-    QMenu* help = bar->addMenu("&Help");
-    connect(AddEntry(help, "Kurvo &Help Contents", "F1"), &QAction::triggered, this,
-            [this] { ShowHelp("index.html"); });
-    connect(AddEntry(help, "Kurvo Help &Tutorial"), &QAction::triggered, this,
-            [this] { ShowHelp("tutorial.html"); });
-    connect(AddEntry(help, "&Calculators Help"), &QAction::triggered, this,
-            [this] { ShowHelp("calculators.html"); });
-    help->addSeparator();
-    connect(AddEntry(help, "&About"), &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
-
-    hotkeyMenus_ = {file, settings, zooms, editors, dataSetsMenu_, help};
+    bind("Kurvo &Help Contents", [this] { ShowHelp("index.html"); });
+    bind("Kurvo Help &Tutorial", [this] { ShowHelp("tutorial.html"); });
+    bind("&Calculators Help", [this] { ShowHelp("calculators.html"); });
+    bind("&About", [this] { TAboutBox(this).exec(); });
 
     popup_ = new QMenu(this);
     QAction* plot = AddEntry(popup_, "&Plot Graph");
