@@ -24,6 +24,7 @@
 #include "ui/message_boxes.h"
 #include "ui/qimage_canvas.h"
 #include "workspace/data_files.h"
+#include "workspace/preset_lists.h"
 #include "workspace/settings_file.h"
 
 namespace kurvo {
@@ -215,17 +216,9 @@ void TMainForm::ImportExamples() {
 
 void TMainForm::AddFormulaToFile() {
     const QString remembered = formulaBox_->currentText();
-    const QString path = DataPath(PresetListFile(Mode()));
-    std::vector<std::string> lines;
-    const auto r = ReadTextLines(path, lines);
-    if (!r.ok()) {
-        ShowError(r.message);
-        return;
-    }
-    lines.push_back(ToEngine(remembered));
-    const auto w = WriteTextLines(path, lines);
-    if (!w.ok()) {
-        ShowError(w.message);
+    const std::string error = AppendPresetLine(folders_.DataFolder, Mode(), ToEngine(remembered));
+    if (!error.empty()) {
+        ShowError(error);
         return;
     }
     LoadPresetList();

@@ -25,6 +25,7 @@
 #include "ui/message_boxes.h"
 #include "workspace/data_files.h"
 #include "workspace/file_type_registration.h"
+#include "workspace/preset_lists.h"
 #include "workspace/required_files.h"
 
 namespace kurvo {
@@ -116,16 +117,16 @@ void TMainForm::ReadSettingsFile() {
 void TMainForm::LoadPresetList() {
     const std::string name = PresetListFile(Mode());
     std::vector<std::string> lines;
-    RequiredFiles files(folders_.DataFolder, options_.templateFolder);
     if (QFileInfo::exists(DataPath(name))) {
-        const auto r = ReadTextLines(DataPath(name), lines);
-        if (!r.ok()) {
-            ShowError("Cannot open file " + DataPath(name).toStdString());
+        const std::string error = kurvo::LoadPresetList(folders_.DataFolder, Mode(), lines);
+        if (!error.empty()) {
+            ShowError(error);
             return;
         }
     } else {
         // A missing list is restored from the shipped one, so the box is
         // never left empty.
+        RequiredFiles files(folders_.DataFolder, options_.templateFolder);
         lines = files.Lines(name);
         for (const auto& r : files.Reports()) startupReports_.push_back(r);
     }
