@@ -5,7 +5,6 @@
 // with the tangent on.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -14,37 +13,12 @@
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
 #include "plot/trace.h"
-#include "ui/qimage_canvas.h"
+#include "bench_host.h"
 
 namespace kurvo {
 namespace {
 
-class BenchHost : public GraphHost {
-public:
-    std::string formula;
-    std::array<std::string, 6> fields = {"0", "6.283185", "-10", "10", "-10", "10"};
-    int messages = 0;
-
-    std::string FormulaText() const override { return formula; }
-    void SetFormulaText(const std::string& text) override { formula = text; }
-    std::string RelationText() const override { return "y="; }
-    std::string ViewFieldText(ViewField f) const override { return fields[size_t(f)]; }
-    void SetViewFieldText(ViewField f, const std::string& text) override { fields[size_t(f)] = text; }
-    bool HasTFields() const override { return true; }
-    bool HasPlotStepField() const override { return true; }
-    std::string PlotStepFieldText() const override { return "256"; }
-    void ShowInformation(const std::string&) override { ++messages; }
-    void ShowError(const std::string&) override { ++messages; }
-    bool AskYesNo(const std::string&) override {
-        ++messages;
-        return false;
-    }
-    int GraphAreaWidth() const override { return 800; }
-    int GraphAreaHeight() const override { return 600; }
-    std::unique_ptr<Canvas> CreatePicture(int w, int h) override {
-        return std::make_unique<QImageCanvas>(w, h, 0xFFFFFF);
-    }
-};
+using bench::BenchHost;
 
 // A mix of smooth curves, poles and domain edges.
 std::string Formula(int i) {
@@ -133,12 +107,4 @@ BENCHMARK(BM_TraceWithTangent)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace kurvo
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    kurvo::SetDecimalSeparator('.');
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kurvo::bench::RunBenchmarks(argc, argv); }
