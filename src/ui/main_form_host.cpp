@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "admin/environment.h"
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "expr/real_format.h"
@@ -192,14 +193,7 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 void TMainForm::SaveSettings() {
     SettingsRecord& s = graph_->Settings;
     try {
-        if (HasTFields()) {
-            s.TMin = ParseReal(ViewFieldText(ViewField::TMin));
-            s.TMax = ParseReal(ViewFieldText(ViewField::TMax));
-        }
-        s.XMin = ParseReal(ViewFieldText(ViewField::XMin));
-        s.XMax = ParseReal(ViewFieldText(ViewField::XMax));
-        s.YMin = ParseReal(ViewFieldText(ViewField::YMin));
-        s.YMax = ParseReal(ViewFieldText(ViewField::YMax));
+        CopyViewFields(*this, s);
     } catch (const Exception& error) {
         ShowError(error.what());
         return;
