@@ -192,6 +192,7 @@ void TMainForm::BuildMenus() {
     bind("Kurvo Help &Tutorial", [this] { ShowHelp("tutorial.html"); });
     bind("&Calculators Help", [this] { ShowHelp("calculators.html"); });
     bind("&About", [this] { TAboutBox(this).exec(); });
+    WireAdminEntries();
 
     popup_ = new QMenu(this);
     QAction* plot = AddEntry(popup_, "&Plot Graph");

@@ -36,6 +36,13 @@ class HelpBrowser;
 class MessageBoxes;
 class TGraphWindow;
 class TGraphTrace;
+class TPasswordDialog;
+class TSetPasswordDialog;
+class TToolbarConfigDialog;
+class THotkeyEditorDialog;
+class TAliasEditorDialog;
+class TUserDirectoryDialog;
+class TEnvironment;
 struct TraceMarks;
 
 class TMainForm : public QMainWindow, public GraphHost {
@@ -229,7 +236,24 @@ private:
     QPoint dragStart_;
     long double zoomCornerX_ = 0, zoomCornerY_ = 0;
 
+    // Administration (main_form_admin.cpp); dialogs are made on first showing.
+    void WireAdminEntries();
+    void AskAdminPassword(uint8_t pending);
+    void OpenPendingAdminDialog();
+    void RebuildToolbars(const ToolbarRecord& record);
+    void ShowEnvironment();
+    TPasswordDialog* passwordDialog_ = nullptr;
+    TSetPasswordDialog* setPasswordDialog_ = nullptr;
+    TToolbarConfigDialog* toolbarDialog_ = nullptr;
+    THotkeyEditorDialog* hotkeyDialog_ = nullptr;
+    TAliasEditorDialog* aliasDialog_ = nullptr;
+    TUserDirectoryDialog* userDirectoryDialog_ = nullptr;
+    TEnvironment* environment_ = nullptr;
+
 public:
+    // Which dialog a correct administrator password opens: 0 toolbar,
+    // 1 function aliases, 2 hot keys, 3 initial folder.
+    uint8_t PendingAdminDialog = 0;
     bool ZoomInMode() const { return zoomInMode_; }
     bool MoveMode() const { return moveMode_; }
 };
