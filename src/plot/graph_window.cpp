@@ -119,7 +119,8 @@ void TGraphWindow::UpdateViewSize() {
 
 void TGraphWindow::NewPicture() {
     UpdateViewSize();
-    picture_ = host_.CreatePicture(View.PlotWidth, View.PlotHeight);
+    auto raster = host_.CreatePicture(View.PlotWidth, View.PlotHeight);
+    picture_ = raster ? std::make_unique<RecordingCanvas>(std::move(raster)) : nullptr;
 }
 
 PlotContext TGraphWindow::MakeContext() {

@@ -16,6 +16,7 @@
 #include "plot/graph_host.h"
 #include "plot/graph_slots.h"
 #include "plot/plot_context.h"
+#include "plot/recording_canvas.h"
 #include "plot/settings_record.h"
 
 namespace kurvo {
@@ -87,9 +88,14 @@ public:
     void RewriteViewFields(bool includeT);
 
     // The off-screen picture (null before the first plot command when the
-    // host cannot make one).
+    // host cannot make one). Drawing on it also records what is drawn
+    // (PictureRecording), for printing and vector pictures.
     Canvas* Picture() { return picture_.get(); }
     const Canvas* Picture() const { return picture_.get(); }
+    // The host's raster canvas behind the picture.
+    Canvas* RasterPicture() { return picture_ ? &picture_->Raster() : nullptr; }
+    const Canvas* RasterPicture() const { return picture_ ? &picture_->Raster() : nullptr; }
+    const RecordingCanvas* PictureRecording() const { return picture_.get(); }
     // The plot step last read from the field or the settings.
     int32_t PlotStep() const { return plotStep_; }
 
@@ -128,7 +134,7 @@ private:
     std::array<TParser, 12> parsers_;
     UserFunctionSet userFunctions_;
     std::vector<std::string> aliasLines_;
-    std::unique_ptr<Canvas> picture_;
+    std::unique_ptr<RecordingCanvas> picture_;
     int32_t plotStep_ = 256;
 };
 

@@ -126,7 +126,7 @@ void TMainForm::RefreshFromPicture(const Canvas&, int, int) { area_->ClearMarks(
 
 const QImage* TMainForm::PictureImage() const {
     if (!graph_) return nullptr;
-    const auto* canvas = dynamic_cast<const QImageCanvas*>(graph_->Picture());
+    const auto* canvas = dynamic_cast<const QImageCanvas*>(graph_->RasterPicture());
     return canvas ? &canvas->image() : nullptr;
 }
 
@@ -176,7 +176,7 @@ void TMainForm::ResizeGraph() {
 }
 
 void TMainForm::ResizePicture() {
-    if (auto* picture = dynamic_cast<QImageCanvas*>(graph_->Picture())) {
+    if (auto* picture = dynamic_cast<QImageCanvas*>(graph_->RasterPicture())) {
         const int height = GraphAreaHeight();
         const int width = graph_->Settings.SquareGraph ? height : GraphAreaWidth();
         const Colour background = graph_->Settings.BackgroundColour;

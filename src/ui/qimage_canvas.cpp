@@ -95,12 +95,16 @@ void QImageCanvas::SetFont(const std::string& name, int sizePoints, Colour colou
     if (name == fontName_ && sizePoints == fontSize_ && !font_.family().isEmpty()) return;
     fontName_ = name;
     fontSize_ = sizePoints;
+    font_ = CanvasFont(name, sizePoints);
+    font_.setStyleStrategy(QFont::NoAntialias);
+}
+
+QFont CanvasFont(const std::string& name, int sizePoints) {
     QString family = ToQString(name);
     if (family.isEmpty() || !QFontDatabase::hasFamily(family)) family = kFallbackFont;
     QFont font(family);
     font.setPixelSize(std::max(1, PointsToPixels(sizePoints)));
-    font.setStyleStrategy(QFont::NoAntialias);
-    font_ = font;
+    return font;
 }
 
 int QImageCanvas::FontHeight() const { return -PointsToPixels(fontSize_); }

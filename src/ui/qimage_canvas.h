@@ -87,6 +87,10 @@ private:
     long long patternPosition_ = 0;  // pixels of the dash pattern used since MoveTo
 };
 
+// The font of a canvas font name (8-bit) and size in points, at 96
+// pixels per inch; a font that is not installed falls back to a sans font.
+QFont CanvasFont(const std::string& name, int sizePoints);
+
 // The QColor of a canvas colour (system colour codes resolved).
 QColor ToQColor(Colour colour);
 

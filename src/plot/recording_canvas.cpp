@@ -1,0 +1,168 @@
+#include "plot/recording_canvas.h"
+
+namespace kurvo {
+
+RecordingCanvas::RecordingCanvas(std::unique_ptr<Canvas> raster) : raster_(std::move(raster)) { Restart(); }
+
+RecordingCanvas::State RecordingCanvas::Current() const {
+    State s;
+    s.pen = raster_->PenColour();
+    s.brush = raster_->BrushColour();
+    s.penWidth = raster_->PenWidth();
+    s.penStyle = raster_->GetPenStyle();
+    s.penMode = raster_->GetPenMode();
+    s.brushStyle = raster_->GetBrushStyle();
+    s.position = raster_->PenPosition();
+    // Font name, size and colour cannot be read back from a canvas: they
+    // are carried over from the last SetFont seen.
+    s.fontName = start_.fontName;
+    s.fontSize = start_.fontSize;
+    s.font = start_.font;
+    return s;
+}
+
+void RecordingCanvas::Restart() {
+    const State s = Current();
+    ops_.clear();
+    texts_.clear();
+    points_.clear();
+    blocks_.clear();
+    start_ = s;
+    recordedWidth_ = raster_->width();
+    recordedHeight_ = raster_->height();
+}
+
+void RecordingCanvas::CheckSize() {
+    if (raster_->width() != recordedWidth_ || raster_->height() != recordedHeight_) Restart();
+}
+
+void RecordingCanvas::Add(const Op& op) {
+    CheckSize();
+    ops_.push_back(op);
+}
+
+void RecordingCanvas::SetPenColour(Colour colour) {
+    raster_->SetPenColour(colour);
+    Add({Kind::PenColour, 0, 0, 0, 0, colour});
+}
+void RecordingCanvas::SetPenWidth(int width) {
+    raster_->SetPenWidth(width);
+    Add({Kind::PenWidth, width});
+}
+void RecordingCanvas::SetPenStyle(PenStyle style) {
+    raster_->SetPenStyle(style);
+    Add({Kind::PenStyle, static_cast<int>(style)});
+}
+void RecordingCanvas::SetPenMode(PenMode mode) {
+    raster_->SetPenMode(mode);
+    Add({Kind::PenMode, static_cast<int>(mode)});
+}
+void RecordingCanvas::SetBrushColour(Colour colour) {
+    raster_->SetBrushColour(colour);
+    Add({Kind::BrushColour, 0, 0, 0, 0, colour});
+}
+void RecordingCanvas::SetBrushStyle(BrushStyle style) {
+    raster_->SetBrushStyle(style);
+    Add({Kind::BrushStyle, static_cast<int>(style)});
+}
+void RecordingCanvas::SetFont(const std::string& name, int sizePoints, Colour colour) {
+    raster_->SetFont(name, sizePoints, colour);
+    CheckSize();
+    texts_.push_back(name);
+    ops_.push_back({Kind::Font, sizePoints, 0, 0, 0, colour, static_cast<int>(texts_.size() - 1)});
+    // Kept for a restart, which cannot read the font back.
+    start_.fontName = name;
+    start_.fontSize = sizePoints;
+    start_.font = colour;
+}
+void RecordingCanvas::MoveTo(int x, int y) {
+    raster_->MoveTo(x, y);
+    Add({Kind::MoveTo, x, y});
+}
+void RecordingCanvas::LineTo(int x, int y) {
+    raster_->LineTo(x, y);
+    Add({Kind::LineTo, x, y});
+}
+void RecordingCanvas::FillRect(int left, int top, int right, int bottom) {
+    raster_->FillRect(left, top, right, bottom);
+    CheckSize();
+    // Everything before is painted over; the fill itself stays.
+    if (left <= 0 && top <= 0 && right >= width() && bottom >= height()) Restart();
+    ops_.push_back({Kind::FillRect, left, top, right, bottom});
+}
+void RecordingCanvas::Rectangle(int left, int top, int right, int bottom) {
+    raster_->Rectangle(left, top, right, bottom);
+    Add({Kind::Rectangle, left, top, right, bottom});
+}
+void RecordingCanvas::Ellipse(int left, int top, int right, int bottom) {
+    raster_->Ellipse(left, top, right, bottom);
+    Add({Kind::Ellipse, left, top, right, bottom});
+}
+void RecordingCanvas::Polygon(const std::vector<CanvasPoint>& points) {
+    raster_->Polygon(points);
+    CheckSize();
+    points_.push_back(points);
+    ops_.push_back({Kind::Polygon, 0, 0, 0, 0, 0, static_cast<int>(points_.size() - 1)});
+}
+void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
+    raster_->TextOut(x, y, text);
+    CheckSize();
+    texts_.push_back(text);
+    ops_.push_back({Kind::Text, x, y, 0, 0, 0, static_cast<int>(texts_.size() - 1)});
+}
+void RecordingCanvas::SetPixel(int x, int y, Colour colour) {
+    raster_->SetPixel(x, y, colour);
+    Add({Kind::Pixel, x, y, 0, 0, colour});
+}
+void RecordingCanvas::CopyRect(const Canvas& source, int left, int top, int right, int bottom) {
+    raster_->CopyRect(source, left, top, right, bottom);
+    CheckSize();
+    Block block{left, top, right, bottom, {}};
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) block.pixels.push_back(source.Pixel(x, y));
+    blocks_.push_back(std::move(block));
+    ops_.push_back({Kind::Block, 0, 0, 0, 0, 0, static_cast<int>(blocks_.size() - 1)});
+}
+
+void RecordingCanvas::Apply(const State& s, Canvas& target) {
+    target.SetPenColour(s.pen);
+    target.SetPenWidth(s.penWidth);
+    target.SetPenStyle(s.penStyle);
+    target.SetPenMode(s.penMode);
+    target.SetBrushColour(s.brush);
+    target.SetBrushStyle(s.brushStyle);
+    target.SetFont(s.fontName, s.fontSize, s.font);
+    target.MoveTo(s.position.x, s.position.y);
+}
+
+void RecordingCanvas::Replay(Canvas& target) const {
+    Apply(start_, target);
+    for (const Op& op : ops_) {
+        switch (op.kind) {
+            case Kind::PenColour: target.SetPenColour(op.value); break;
+            case Kind::PenWidth: target.SetPenWidth(op.a); break;
+            case Kind::PenStyle: target.SetPenStyle(static_cast<PenStyle>(op.a)); break;
+            case Kind::PenMode: target.SetPenMode(static_cast<PenMode>(op.a)); break;
+            case Kind::BrushColour: target.SetBrushColour(op.value); break;
+            case Kind::BrushStyle: target.SetBrushStyle(static_cast<BrushStyle>(op.a)); break;
+            case Kind::Font: target.SetFont(texts_[static_cast<size_t>(op.extra)], op.a, op.value); break;
+            case Kind::MoveTo: target.MoveTo(op.a, op.b); break;
+            case Kind::LineTo: target.LineTo(op.a, op.b); break;
+            case Kind::FillRect: target.FillRect(op.a, op.b, op.c, op.d); break;
+            case Kind::Rectangle: target.Rectangle(op.a, op.b, op.c, op.d); break;
+            case Kind::Ellipse: target.Ellipse(op.a, op.b, op.c, op.d); break;
+            case Kind::Polygon: target.Polygon(points_[static_cast<size_t>(op.extra)]); break;
+            case Kind::Text: target.TextOut(op.a, op.b, texts_[static_cast<size_t>(op.extra)]); break;
+            case Kind::Pixel: target.SetPixel(op.a, op.b, op.value); break;
+            case Kind::Block: {
+                const Block& b = blocks_[static_cast<size_t>(op.extra)];
+                size_t i = 0;
+                for (int y = b.top; y < b.bottom; ++y)
+                    for (int x = b.left; x < b.right; ++x) target.SetPixel(x, y, b.pixels[i++]);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace kurvo
