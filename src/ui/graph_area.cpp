@@ -27,7 +27,7 @@ void GraphArea::paintEvent(QPaintEvent* event) {
     QRegion rest(rect());
     if (picture && !picture->isNull()) {
         painter.drawImage(QPoint(0, 0), *picture);
-        rest -= QRegion(QRect(QPoint(0, 0), picture->size()));
+        rest -= QRegion(QRect(QPoint(0, 0), picture->deviceIndependentSize().toSize()));
     }
     for (const QRect& r : rest) painter.fillRect(r, background_);
     // Not-xor marks, as on the classic canvas: black on white, inverted

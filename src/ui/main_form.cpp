@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,6 +28,7 @@
 #include "ui/graph_area.h"
 #include "ui/help_browser.h"
 #include "ui/message_boxes.h"
+#include "ui/print_dialog.h"
 #include "ui/qimage_canvas.h"
 #include "workspace/data_files.h"
 #include "workspace/file_type_registration.h"
@@ -60,7 +62,7 @@ TMainForm::TMainForm(const Options& options)
     }
     area_ = new GraphArea(this);
     setCentralWidget(area_);
-    area_->PictureSource = [this] { return PictureImage(); };
+    area_->PictureSource = [this] { return DisplayImage(); };
     connect(area_, &GraphArea::Resized, this, [this] { ResizeGraph(); });
     connect(area_, &GraphArea::LeftPressed, this, [this](const QPoint& p) { GraphMouseDown(p); });
     connect(area_, &GraphArea::MouseMoved, this, [this](const QPoint& p) { GraphMouseMove(p); });
@@ -210,6 +212,7 @@ void TMainForm::BuildMenus() {
     connect(AddEntry(popup_, "&Copy Graph to Clipboard"), &QAction::triggered, this,
             [this] { CopyGraphToClipboard(); });
     connect(AddEntry(popup_, "&Save Settings"), &QAction::triggered, this, [this] { SaveSettings(); });
+    WireOutputEntries();
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {

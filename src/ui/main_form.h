@@ -22,6 +22,8 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QElapsedTimer;
+class QFileDialog;
+class QPrinter;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -43,6 +45,7 @@ class THotkeyEditorDialog;
 class TAliasEditorDialog;
 class TUserDirectoryDialog;
 class TEnvironment;
+class TKurvoPrintDialog;
 struct TraceMarks;
 
 class TMainForm : public QMainWindow, public GraphHost {
@@ -97,6 +100,10 @@ public:
     QAction* Action(const QString& caption) const;
     // The picture as shown, null before the first paint.
     const QImage* PictureImage() const;
+    // The picture at the screen's pixel ratio: drawn again at that
+    // resolution on a high-density screen, the picture itself otherwise.
+    // The window shows it and the clipboard receives it.
+    const QImage* DisplayImage() const;
     // hotkeys.txt as the menus stand now.
     std::vector<std::string> HotkeyFileLines() const;
 
@@ -107,6 +114,17 @@ public:
     void AddFormulaToFile();
     void LoadPresetList();
     void ShowHelp(const QString& page);
+    // Output: "&Print", "Printer Setup", "Save as &Picture".
+    void PrintGraph();
+    void PrinterSetup();
+    void SavePicture();
+    // What those do once their dialog is answered. PrintOn shows the
+    // conversion message and prints nothing when the percentage is not an
+    // integer; SavePictureAs appends the filter's extension as needed.
+    bool PrintOn(QPrinter& printer, const QString& percentText);
+    void SavePictureAs(const QString& name, int filter);
+    TKurvoPrintDialog* PrintDialog() const { return printDialog_.get(); }
+    QFileDialog* PictureDialog() const { return pictureDialog_; }
 
     // ---- GraphHost
     std::string FormulaText() const override;
@@ -138,6 +156,7 @@ protected:
 private:
     // Start-up, in the order the steps run.
     void BuildMenus();
+    void WireOutputEntries();
     void CreateWindowState();
     void ReadPasswordFile();
     void ReadToolbarFile();
@@ -223,6 +242,13 @@ private:
 
     GraphArea* area_ = nullptr;
     QPointer<HelpBrowser> help_;
+    // Output, made on first use.
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<TKurvoPrintDialog> printDialog_;
+    QFileDialog* pictureDialog_ = nullptr;
+    mutable QImage displayImage_;
+    mutable qint64 displayKey_ = 0;
+    mutable size_t displayOps_ = 0;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;

@@ -267,10 +267,6 @@ void TMainForm::ShowCoordinateInfo(bool on) {
     });
 }
 
-void TMainForm::CopyGraphToClipboard() {
-    if (const QImage* image = PictureImage()) QApplication::clipboard()->setImage(*image);
-}
-
 void TMainForm::TypeCharacter(char c) {
     QLineEdit* edit = formulaBox_->lineEdit();
     const std::string text = ToEngine(edit->text());
