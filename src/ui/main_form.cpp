@@ -213,6 +213,7 @@ void TMainForm::BuildMenus() {
             [this] { CopyGraphToClipboard(); });
     connect(AddEntry(popup_, "&Save Settings"), &QAction::triggered, this, [this] { SaveSettings(); });
     WireOutputEntries();
+    BindCalculatorEntries();
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {

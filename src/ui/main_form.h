@@ -97,6 +97,9 @@ public:
     // The menus whose entries take shortcuts from hotkeys.txt, in order.
     const std::vector<QMenu*>& HotkeyMenus() const { return hotkeyMenus_; }
     QMenu* CalculatorsMenu() const { return calculatorsMenu_; }
+    // A calculator window (0 simple, 1 scientific, 2 quadratic, 3
+    // simultaneous), null until its menu entry first shows it.
+    QWidget* CalculatorWindow(int index) const { return calculatorWindows_[static_cast<size_t>(index)]; }
     QAction* Action(const QString& caption) const;
     // The picture as shown, null before the first paint.
     const QImage* PictureImage() const;
@@ -157,6 +160,7 @@ private:
     // Start-up, in the order the steps run.
     void BuildMenus();
     void WireOutputEntries();
+    void BindCalculatorEntries();  // main_form_calculators.cpp
     void CreateWindowState();
     void ReadPasswordFile();
     void ReadToolbarFile();
@@ -249,6 +253,7 @@ private:
     mutable QImage displayImage_;
     mutable qint64 displayKey_ = 0;
     mutable size_t displayOps_ = 0;
+    std::array<QPointer<QWidget>, 4> calculatorWindows_;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;

@@ -60,7 +60,8 @@ FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size) {
     return WriteFileAtomically(path, content);
 }
 
-std::vector<std::string> SplitTextLines(const std::string& bytes) {
+std::vector<std::string> SplitTextLines(const std::string& bytes, size_t maxLength) {
+    if (maxLength == 0) maxLength = std::string::npos;
     std::vector<std::string> lines;
     std::string line;
     bool pending = false;
@@ -68,7 +69,7 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            lines.push_back(line.substr(0, 255));
+            lines.push_back(line.substr(0, maxLength));
             line.clear();
             pending = false;
         } else {
@@ -76,16 +77,16 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
             pending = true;
         }
     }
-    if (pending) lines.push_back(line.substr(0, 255));
+    if (pending) lines.push_back(line.substr(0, maxLength));
     return lines;
 }
 
-FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines) {
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength) {
     QFile file(path);
     if (auto r = OpenForReading(file); !r.ok()) return r;
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) return IoError(file, errno);
-    lines = SplitTextLines(data.toStdString());
+    lines = SplitTextLines(data.toStdString(), maxLength);
     return {};
 }
 

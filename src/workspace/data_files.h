@@ -31,12 +31,12 @@ FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& re
 FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size);
 
 // Lines of a Windows-1252 text file, CR LF or LF ends, each cut to 255
-// characters as the readers always did.
-FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines);
+// characters as the readers always did (`maxLength` 0: lines whole).
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength = 255);
 // Replaces the file with the lines, each ended by CR LF.
 FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines);
 // Splits file bytes into lines the way ReadTextLines does.
-std::vector<std::string> SplitTextLines(const std::string& bytes);
+std::vector<std::string> SplitTextLines(const std::string& bytes, size_t maxLength = 255);
 
 // Line n (0-based) of a list, "" past the end: reading past the end of a
 // text file gives empty lines.
