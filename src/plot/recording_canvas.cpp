@@ -36,10 +36,7 @@ void RecordingCanvas::CheckSize() {
     if (raster_->width() != recordedWidth_ || raster_->height() != recordedHeight_) Restart();
 }
 
-void RecordingCanvas::Add(const Op& op) {
-    CheckSize();
-    ops_.push_back(op);
-}
+void RecordingCanvas::Add(const Op& op) { ops_.push_back(op); }
 
 void RecordingCanvas::SetPenColour(Colour colour) {
     raster_->SetPenColour(colour);
@@ -67,7 +64,6 @@ void RecordingCanvas::SetBrushStyle(BrushStyle style) {
 }
 void RecordingCanvas::SetFont(const std::string& name, int sizePoints, Colour colour) {
     raster_->SetFont(name, sizePoints, colour);
-    CheckSize();
     texts_.push_back(name);
     ops_.push_back({Kind::Font, sizePoints, 0, 0, 0, colour, static_cast<int>(texts_.size() - 1)});
     // Kept for a restart, which cannot read the font back.
@@ -100,13 +96,11 @@ void RecordingCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 void RecordingCanvas::Polygon(const std::vector<CanvasPoint>& points) {
     raster_->Polygon(points);
-    CheckSize();
     points_.push_back(points);
     ops_.push_back({Kind::Polygon, 0, 0, 0, 0, 0, static_cast<int>(points_.size() - 1)});
 }
 void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     raster_->TextOut(x, y, text);
-    CheckSize();
     texts_.push_back(text);
     ops_.push_back({Kind::Text, x, y, 0, 0, 0, static_cast<int>(texts_.size() - 1)});
 }
@@ -116,7 +110,6 @@ void RecordingCanvas::SetPixel(int x, int y, Colour colour) {
 }
 void RecordingCanvas::CopyRect(const Canvas& source, int left, int top, int right, int bottom) {
     raster_->CopyRect(source, left, top, right, bottom);
-    CheckSize();
     Block block{left, top, right, bottom, {}};
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x) block.pixels.push_back(source.Pixel(x, y));

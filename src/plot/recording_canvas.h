@@ -90,7 +90,9 @@ private:
 
     void Add(const Op& op);
     // The picture's size changed behind this canvas (a resize of the
-    // raster): nothing recorded is visible any more.
+    // raster): nothing recorded is visible any more. Checked where the
+    // picture is covered whole, which every repaint after a resize does,
+    // so drawing pays nothing for it.
     void CheckSize();
     void Restart();
     State Current() const;
