@@ -24,6 +24,17 @@ constexpr bool IsStrictRelation(uint8_t code) {
     return code == kRelationGreater || code == kRelationLess;
 }
 
+// The graph mode a slot's formula was added in. A full repaint draws each
+// slot in its own mode, so graphs plotted before a mode switch keep their
+// shape; a slot whose mode was never recorded (a loaded file) follows the
+// window's mode.
+struct SlotMode {
+    bool Known = false;
+    bool Cartesian = true;
+    bool Implicit = false;
+    bool Parametric = false;
+};
+
 // Slot i is free while GraphFormula[i] is empty. GraphRelation (and the
 // y-term count) lie outside the settings record: neither saved nor undone.
 struct GraphSlots {
@@ -36,6 +47,7 @@ struct GraphSlots {
     // The translator's y count for the slot's relation (implicit mode
     // picks the single-function plotter when it is 1).
     std::array<int, kGraphSlotCount> YTermCount{};
+    std::array<SlotMode, kGraphSlotCount> Mode{};
 
     GraphSlots() { GraphRelation.fill(kRelationEqual); }
 };

@@ -59,6 +59,41 @@ uint8_t ImplicitRelationCode(const std::string& text) {
     return code;
 }
 
+// The sampling step: a quarter of a plot step across x in Cartesian and
+// implicit modes, across t in polar and parametric modes.
+long double SampleStep(const SettingsRecord& s, const GraphView& v, int32_t plotStep) {
+    const bool byX = (s.CartesianMode && !s.Parametric) || s.ImplicitMode;
+    return (byX ? v.XRange : s.TMax - s.TMin) / plotStep * 0.25L;
+}
+
+// Draws a slot in the mode it was added in: the mode flags and the
+// sampling step (x or t based) are the slot's until the scope ends.
+class SlotModeScope {
+public:
+    SlotModeScope(SettingsRecord& s, const GraphView& v, const SlotMode& mode, int32_t plotStep)
+        : s_(s), cartesian_(s.CartesianMode), implicit_(s.ImplicitMode),
+          parametric_(s.Parametric), step_(s.XStep) {
+        if (!mode.Known) return;
+        s.CartesianMode = mode.Cartesian;
+        s.ImplicitMode = mode.Implicit;
+        s.Parametric = mode.Parametric;
+        s.XStep = SampleStep(s, v, plotStep);
+    }
+    ~SlotModeScope() {
+        s_.CartesianMode = cartesian_;
+        s_.ImplicitMode = implicit_;
+        s_.Parametric = parametric_;
+        s_.XStep = step_;
+    }
+    SlotModeScope(const SlotModeScope&) = delete;
+    SlotModeScope& operator=(const SlotModeScope&) = delete;
+
+private:
+    SettingsRecord& s_;
+    bool cartesian_, implicit_, parametric_;
+    long double step_;
+};
+
 bool ViewIsUsable(const SettingsRecord& s, const GraphView& v) {
     // A sampling step that cannot advance u would never end the loop.
     return v.PlotWidth > 0 && v.PlotHeight > 0 && std::isfinite(double(s.XStep)) && s.XStep > 0 &&
@@ -210,9 +245,7 @@ void TGraphWindow::ReadViewFields() {
     RecomputeRanges(Settings, View);
     RewriteViewFields(true);
 
-    const bool byX = (Settings.CartesianMode && !Settings.Parametric) || Settings.ImplicitMode;
-    const long double range = byX ? View.XRange : Settings.TMax - Settings.TMin;
-    Settings.XStep = range / plotStep_ * 0.25L;
+    Settings.XStep = SampleStep(Settings, View, plotStep_);
 }
 
 void TGraphWindow::SaveViewForUndo() {
@@ -266,6 +299,8 @@ void TGraphWindow::AddFormulaToSlot(const std::string& typed, int slot) {
         }
     }
     Slots.GraphStrict[i] = IsStrictRelation(Slots.GraphRelation[i]);
+    Slots.Mode[i] = {true, Settings.CartesianMode && !Settings.ImplicitMode, Settings.ImplicitMode,
+                     Settings.Parametric && !Settings.ImplicitMode};
     Parser(3).SetExpression(Slots.GraphFormula[i]);
     Flags.FormulaReady = true;
 }
@@ -469,6 +504,9 @@ bool TGraphWindow::DrawSlot(PlotContext& ctx, int slot) {
     Slots.GraphStrict[i] = IsStrictRelation(Slots.GraphRelation[i]);
     ctx.Slot = slot;
     ctx.Strict = Slots.GraphStrict[i];
+    const SlotModeScope mode(Settings, View, Slots.Mode[i], plotStep_);
+    // A t range that runs backwards draws nothing.
+    if (!std::isfinite(double(Settings.XStep)) || Settings.XStep <= 0) return true;
 
     PlotResult result = PlotResult::Done;
     const bool cartesian = Settings.CartesianMode && !Settings.ImplicitMode;

@@ -77,6 +77,11 @@ int TGraphTrace::PickTracedSlot(int column, int row) {
     for (int i = 0; i <= last; ++i) {
         const size_t k = static_cast<size_t>(i);
         if (slots.GraphFormula[k].empty()) continue;
+        // A graph of another mode is not a function of this mode's variables.
+        const SlotMode& m = slots.Mode[k];
+        if (m.Known && (m.Implicit != s.ImplicitMode || m.Cartesian != (s.CartesianMode && !s.ImplicitMode) ||
+                        m.Parametric != (s.Parametric && !s.ImplicitMode)))
+            continue;
         std::vector<std::pair<std::string, bool>> branches{{slots.GraphFormula[k], false}};
         if (s.ImplicitMode && !slots.GraphSecondFormula[k].empty()) {
             try {

@@ -63,7 +63,7 @@ TMainForm::TMainForm(const Options& options)
     area_ = new GraphArea(this);
     setCentralWidget(area_);
     area_->PictureSource = [this] { return DisplayImage(); };
-    connect(area_, &GraphArea::Resized, this, [this] { ResizeGraph(); });
+    connect(area_, &GraphArea::Resized, this, [this] { QueueResize(); });
     connect(area_, &GraphArea::LeftPressed, this, [this](const QPoint& p) { GraphMouseDown(p); });
     connect(area_, &GraphArea::MouseMoved, this, [this](const QPoint& p) { GraphMouseMove(p); });
     connect(area_, &GraphArea::LeftReleased, this, [this](const QPoint& p) { GraphMouseUp(p); });

@@ -182,6 +182,9 @@ private:
     void SetRelationItems();
     GraphMode Mode() const;
     void ResizeGraph();
+    // Resizes reach the window from inside Qt's layout code (the animated
+    // toolbar layout among them); the replot runs later, from the event loop.
+    void QueueResize();
     // The picture takes the graph area's size (square with SquareGraph).
     void ResizePicture();
     void ToggleAutoYScale();
@@ -260,6 +263,9 @@ private:
     bool escapeSeen_ = false;
     int busyDepth_ = 0;
     bool resizePending_ = false;
+    bool resizeQueued_ = false;
+    // Message boxes open; a box runs its own event loop and takes input.
+    int messageDepth_ = 0;
     bool shown_ = false;
     bool zoomInMode_ = false;
     bool moveMode_ = false;
@@ -285,6 +291,8 @@ public:
     // Which dialog a correct administrator password opens: 0 toolbar,
     // 1 function aliases, 2 hot keys, 3 initial folder.
     uint8_t PendingAdminDialog = 0;
+    // A plot or another guarded command is running.
+    bool Busy() const { return busyDepth_ > 0; }
     bool ZoomInMode() const { return zoomInMode_; }
     bool MoveMode() const { return moveMode_; }
 };

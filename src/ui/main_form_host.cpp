@@ -35,6 +35,47 @@ QString FromEngine(const std::string& text) { return QString::fromStdString(Cp12
 std::string ToEngine(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 // Long loops look at the event queue at most this often.
 constexpr qint64 kPollIntervalMs = 4;
+
+struct DepthCount {
+    explicit DepthCount(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthCount() { --depth_; }
+    DepthCount(const DepthCount&) = delete;
+    DepthCount& operator=(const DepthCount&) = delete;
+    int& depth_;
+};
+
+// Input that could start a command. While a plot runs it is dropped, so
+// nothing re-enters the plot through the Escape polling.
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::InputMethod:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+    }
+}
 }  // namespace
 
 // ---- GraphHost ---------------------------------------------------------
@@ -69,23 +110,27 @@ std::string TMainForm::PlotStepFieldText() const {
 
 void TMainForm::ShowInformation(const std::string& text) {
     SetBusyCursor(false);
+    const DepthCount box(messageDepth_);
     messages_->Information(FromEngine(text));
 }
 
 void TMainForm::ShowError(const std::string& text) {
     SetBusyCursor(false);
+    const DepthCount box(messageDepth_);
     messages_->Error(FromEngine(text));
 }
 
 bool TMainForm::AskYesNo(const std::string& text) {
     SetBusyCursor(false);
+    const DepthCount box(messageDepth_);
     return messages_->Question(FromEngine(text));
 }
 
 bool TMainForm::EscapePressed() {
     if (pollClock_->elapsed() < kPollIntervalMs) return false;
     pollClock_->restart();
-    // Keeps the window painting and its buttons working during a plot.
+    // Keeps the window painting during a plot; the event filter lets no
+    // input but Escape through, and resizes wait for the plot's end.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
     const bool pressed = escapeSeen_;
     escapeSeen_ = false;
@@ -93,9 +138,12 @@ bool TMainForm::EscapePressed() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (busyDepth_ > 0 && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        escapeSeen_ = true;
+    // A message box shown during a plot takes its own input; Qt's modality
+    // keeps that input away from the window.
+    if (busyDepth_ > 0 && messageDepth_ == 0 && IsUserInput(event->type())) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            escapeSeen_ = true;
+        event->ignore();
         return true;
     }
     if (event->type() == QEvent::ToolTip && graph_ && !graph_->Settings.ShowHints) return true;
@@ -146,14 +194,26 @@ void TMainForm::RunGuarded(const std::function<void()>& action) {
     --busyDepth_;
     SetBusyCursor(false);
     area_->update();
-    if (resizePending_) {
+    if (resizePending_ && busyDepth_ == 0) {
         resizePending_ = false;
-        ResizeGraph();
+        QueueResize();
     }
 }
 
 void TMainForm::PlotCommand() {
     RunGuarded([this] { graph_->PlotCommand(); });
+}
+
+void TMainForm::QueueResize() {
+    if (resizeQueued_) return;
+    resizeQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            resizeQueued_ = false;
+            ResizeGraph();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::ResizeGraph() {
@@ -220,6 +280,7 @@ void TMainForm::AddFormulaToFile() {
 }
 
 void TMainForm::ToggleAutoYScale() {
+    if (Busy()) return;
     SettingsRecord& s = graph_->Settings;
     s.AutoYScale = !s.AutoYScale;
     s.LastGraph = 0;

@@ -38,6 +38,7 @@ void TMainForm::EnableByMode() {
 }
 
 void TMainForm::SwitchMode(bool cartesian, bool implicit) {
+    if (Busy()) return;
     SettingsRecord& s = graph_->Settings;
     s.CartesianMode = cartesian;
     s.ImplicitMode = implicit;
@@ -61,6 +62,7 @@ void TMainForm::AfterModeSwitch() {
 }
 
 void TMainForm::ToggleParametric() {
+    if (Busy()) return;
     SettingsRecord& s = graph_->Settings;
     s.Parametric = !s.Parametric;
     if (s.Parametric) {

@@ -46,7 +46,7 @@ protected:
     std::unique_ptr<TMainForm> Start(int width = 900, int height = 640) {
         TMainForm::Options options;
         options.programFolder = prog_;
-        options.messages = &boxes_;
+        options.messages = messages_;
         auto form = std::make_unique<TMainForm>(options);
         form->resize(width, height);
         form->show();
@@ -84,6 +84,7 @@ protected:
     QTemporaryDir tmp_;
     QString prog_;
     RecordedBoxes boxes_;
+    MessageBoxes* messages_ = &boxes_;
 };
 
 }  // namespace kurvo::test
