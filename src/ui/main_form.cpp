@@ -214,6 +214,7 @@ void TMainForm::BuildMenus() {
     connect(AddEntry(popup_, "&Save Settings"), &QAction::triggered, this, [this] { SaveSettings(); });
     WireOutputEntries();
     BindCalculatorEntries();
+    BindAnalysisDialogs();
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {

@@ -46,6 +46,10 @@ class TAliasEditorDialog;
 class TUserDirectoryDialog;
 class TEnvironment;
 class TKurvoPrintDialog;
+class TMatrixDialog;
+class TRegressionDialog;
+class TStatisticsDialog;
+class TTransformationsDialog;
 struct TraceMarks;
 
 class TMainForm : public QMainWindow, public GraphHost {
@@ -257,6 +261,12 @@ private:
     mutable qint64 displayKey_ = 0;
     mutable size_t displayOps_ = 0;
     std::array<QPointer<QWidget>, 4> calculatorWindows_;
+    // The data set analysis dialogs, made on their first showing.
+    void BindAnalysisDialogs();
+    TTransformationsDialog* transformationsDialog_ = nullptr;
+    TMatrixDialog* matrixDialog_ = nullptr;
+    TStatisticsDialog* statisticsDialog_ = nullptr;
+    TRegressionDialog* regressionDialog_ = nullptr;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;
