@@ -1,5 +1,6 @@
 #include "ui/transformations_dialog.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,8 +35,11 @@ TTransformationsDialog::TTransformationsDialog(TGraphWindow& graph, AnalysisServ
     auto* layout = new QVBoxLayout(this);
 
     const char* captions[6] = {"Rotation", "Enlargement", "Stretch", "y=mx+x", "x=c", "Translation"};
+    // One choice across the four groups.
+    auto* choice = new QButtonGroup(this);
     for (uint8_t k = 0; k < 6; ++k) {
         choices_[k] = new QRadioButton(captions[k], this);
+        choice->addButton(choices_[k]);
         connect(choices_[k], &QRadioButton::clicked, this, [this, k] { Choose(k); });
     }
 

@@ -60,6 +60,8 @@ TEST_F(AnalysisDialogs, TransformationsApplyOnceAndNeedTheirFields) {
     ASSERT_TRUE(dialog && dialog->isVisible());
     for (auto* r : dialog->findChildren<QRadioButton*>())
         if (r->text() == "Enlargement") QTest::mouseClick(r, Qt::LeftButton);
+    // One choice across the groups.
+    for (auto* r : dialog->findChildren<QRadioButton*>()) EXPECT_EQ(r->isChecked(), r->text() == "Enlargement");
     ASSERT_TRUE(EditAfter(dialog, "Scale Factor"));
     EXPECT_FALSE(EditAfter(dialog, "Scale Factor y")->isVisible());
 
