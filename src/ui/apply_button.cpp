@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace kurvo {
@@ -48,6 +49,14 @@ void TApplyButton::Clicked() {
     });
     if (!ran) loop_.Running = false;
     setText("Apply");
+}
+
+bool IsStopPress(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* button = qobject_cast<TApplyButton*>(QApplication::widgetAt(mouse->globalPosition().toPoint()));
+    return button && button->Running();
 }
 
 QHBoxLayout* ApplyRow(QDialog* dialog, ApplyLoop& loop, TApplyButton* apply) {

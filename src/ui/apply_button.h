@@ -9,6 +9,7 @@
 #include "analysis/transformations.h"
 
 class QDialog;
+class QEvent;
 class QHBoxLayout;
 
 namespace kurvo {
@@ -32,6 +33,7 @@ public:
 
     // Ends a continuous run (the dialog is being hidden).
     void Stop();
+    bool Running() const { return loop_.Running; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +48,11 @@ private:
     std::function<bool()> ready_;
     bool pressed_ = false;
 };
+
+// A press or release of the mouse on the Apply button of a running loop:
+// the one input that must reach a dialog while its loop holds the window's
+// guard, since it is the Stop.
+bool IsStopPress(QEvent* event);
 
 // The dialogs' bottom row: "Continuous" (bound to the loop), Apply and
 // "Close" (hides the dialog).

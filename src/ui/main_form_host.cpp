@@ -21,6 +21,7 @@
 #include "ui/button_icons.h"
 #include "ui/graph_area.h"
 #include "ui/help_browser.h"
+#include "ui/apply_button.h"
 #include "ui/main_form.h"
 #include "ui/message_boxes.h"
 #include "ui/qimage_canvas.h"
@@ -140,7 +141,7 @@ bool TMainForm::EscapePressed() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // A message box shown during a plot takes its own input; Qt's modality
     // keeps that input away from the window.
-    if (busyDepth_ > 0 && messageDepth_ == 0 && IsUserInput(event->type())) {
+    if (busyDepth_ > 0 && messageDepth_ == 0 && IsUserInput(event->type()) && !IsStopPress(event)) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             escapeSeen_ = true;
         event->ignore();
