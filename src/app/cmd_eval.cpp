@@ -6,14 +6,19 @@
 #include <string>
 #include <vector>
 
+#include <QCommandLineOption>
+#include <cmath>
+
 #include "commands.h"
 #include "data_folder.h"
+#include "ordered_args.h"
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "expr/formula_trans.h"
 #include "expr/parser.h"
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
+#include "ui/about_box.h"
 
 namespace kurvo::app {
 namespace {
@@ -23,14 +28,17 @@ const char* kUsage =
     "Evaluates TEXT once and prints its value.\n\n"
     "  --engine           TEXT is engine syntax (SIN(X)*2); it is not translated\n"
     "  --degrees          translate trigonometric names for degrees\n"
-    "  --var NAME=VALUE   set a variable (A..Z without F..L); may repeat\n"
+    "  --var NAME=VALUE   set a variable (A..Z without F..L); may repeat; VALUE\n"
+    "                     takes \".\" (and \",\" with --decimal-comma)\n"
     "  --show             also print the translation (translated:, second:, ycount:)\n"
     "  --decimal-comma    use \",\" as the decimal separator for this run\n"
     "  --data DIR         start as the graph window does from the data folder DIR:\n"
     "                     the constants and angle mode of sett.dat, the user\n"
-    "                     functions f..l and the alias list of the mode\n\n"
+    "                     functions f..l and the alias list of the mode\n"
+    "  --version          print the program's version\n\n"
     "The constants (e = 2.718281828 and p = 3.141592654 unless sett.dat says\n"
     "otherwise) are set first, as in the graph window; --var overrides them.\n"
+    "TEXT may start with \"-\" (-x^2); after \"--\" the argument is TEXT.\n"
     "Exit status: 0 value printed, 2 compile error or bad options, 3 undefined value.\n";
 
 void PrintLine(const std::string& cp1252Text) {
@@ -65,48 +73,63 @@ public:
     std::unique_ptr<Canvas> CreatePicture(int, int) override { return nullptr; }
 };
 
+// "." is always a decimal point here (scripts write 0.5), "," only with
+// --decimal-comma; the value must be finite.
+bool ParseVariableValue(const std::string& text, long double& value) {
+    bool ok = TryParseReal(text, value);
+    if (!ok && DecimalSeparator() != '.') {
+        const char separator = DecimalSeparator();
+        SetDecimalSeparator('.');
+        ok = TryParseReal(text, value);
+        SetDecimalSeparator(separator);
+    }
+    return ok && std::isfinite(static_cast<double>(value));
+}
+
 bool HoldsRelation(const std::string& text) {
     return text.find_first_of("=<>") != std::string::npos;
 }
 
 int RunEval(int argc, char** argv) {
+    QList<QCommandLineOption> options;
+    for (const char* name : {"engine", "degrees", "show", "decimal-comma", "version"})
+        options << QCommandLineOption(name);
+    options << QCommandLineOption(QStringList{"h", "help"}) << QCommandLineOption("data", "", "DIR")
+            << QCommandLineOption("var", "", "NAME=VALUE");
+    const ParsedArgs parsed = ParseInOrder(argc, argv, options, {"h"});
+    if (!parsed.error.empty()) return Fail(parsed.error + " (see kurvo32 eval --help)");
     bool engine = false, degrees = false, show = false;
     std::vector<std::pair<char, std::string>> vars;
-    std::string text;
-    bool haveText = false;
+    std::vector<std::string> texts;
     std::optional<std::string> dataDir;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
+    for (const OrderedArg& a : parsed.args) {
+        if (a.option == "h") {
             std::printf("%s", kUsage);
             return 0;
-        } else if (a == "--engine") {
+        } else if (a.option == "version") {
+            std::printf("kurvo32 %s\n", ProgramVersion().toStdString().c_str());
+            return 0;
+        } else if (a.option == "engine") {
             engine = true;
-        } else if (a == "--degrees") {
+        } else if (a.option == "degrees") {
             degrees = true;
-        } else if (a == "--show") {
+        } else if (a.option == "show") {
             show = true;
-        } else if (a == "--decimal-comma") {
+        } else if (a.option == "decimal-comma") {
             SetDecimalSeparator(',');
-        } else if (a == "--data") {
-            if (++i >= argc) return Fail("--data needs a folder");
-            dataDir = argv[i];
-        } else if (a == "--var") {
-            if (++i >= argc) return Fail("--var needs NAME=VALUE");
-            std::string nv = argv[i];
-            auto eq = nv.find('=');
-            if (eq != 1) return Fail("--var needs NAME=VALUE with a one-letter name: " + nv);
-            vars.emplace_back(nv[0], nv.substr(2));
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            return Fail("unknown option " + a);
-        } else if (!haveText) {
-            text = Utf8ToCp1252(a);
-            haveText = true;
+        } else if (a.option == "data") {
+            dataDir = a.value;
+        } else if (a.option == "var") {
+            if (a.value.find('=') != 1)
+                return Fail("--var needs NAME=VALUE with a one-letter name: " + a.value);
+            vars.emplace_back(a.value[0], a.value.substr(2));
         } else {
-            return Fail("only one TEXT may be given");
+            texts.push_back(Utf8ToCp1252(a.value));
         }
     }
-    if (!haveText) return Fail("no TEXT given (see kurvo32 eval --help)");
+    if (texts.empty()) return Fail("no TEXT given (see kurvo32 eval --help)");
+    if (texts.size() > 1) return Fail("only one TEXT may be given");
+    const std::string& text = texts.front();
 
     // The graph object holds what the window starts with: the settings'
     // constants, the user functions its parsers call, the alias list.
@@ -123,7 +146,8 @@ int RunEval(int argc, char** argv) {
         double* cell = parser.Var(name);
         if (!cell) return Fail(std::string("unknown variable ") + name);
         long double v;
-        if (!TryParseReal(value, v)) return Fail("'" + value + "' is not a valid floating point value");
+        if (!ParseVariableValue(value, v))
+            return Fail("--var: '" + value + "' is not a valid floating point value");
         *cell = static_cast<double>(v);
     }
 

@@ -71,12 +71,52 @@ TEST(EvalCli, DecimalComma) {
     EXPECT_EQ(r.out, "5\n");
     r = Eval({"--decimal-comma", "1/4"});
     EXPECT_EQ(r.out, "0,25\n");
+    // A variable's value takes "." always, "," only with --decimal-comma.
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* out;
+    };
+    const std::vector<Case> cases = {
+        {{"--decimal-comma", "--var", "X=0.5", "4x"}, 0, "2\n"},
+        {{"--decimal-comma", "--var", "X=0,5", "4x"}, 0, "2\n"},
+        {{"--var", "X=0.5", "4x"}, 0, "2\n"},
+        {{"--var", "X=0,5", "4x"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        r = Eval(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[1] << c.args[2] << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[2];
+    }
+}
+
+TEST(EvalCli, OptionSyntax) {
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* out;  // or, with status 2, what standard error names
+    };
+    const std::vector<Case> cases = {
+        {{"--", "-x^2"}, 0, "0\n"},
+        {{"--var=x=3", "-x^2"}, 0, "-9\n"},
+        {{"--var", "x=3", "--", "-x^2"}, 0, "-9\n"},
+        {{"--", "x", "--var"}, 2, "only one TEXT"},
+        {{"x", "--var"}, 2, "'--var'"},
+        {{"--show=1", "x"}, 2, "'--show'"},
+        {{"--frobnicate", "x"}, 2, "'--frobnicate'"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Eval(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << r.err;
+        if (c.exitCode == 0) EXPECT_EQ(r.out, c.out) << c.args[0];
+        else EXPECT_NE(r.err.find(c.out), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Eval({"--version"}).out.rfind("kurvo32 ", 0), 0u);
 }
 
 TEST(EvalCli, BadUse) {
     EXPECT_EQ(Eval({}).exitCode, 2);
     EXPECT_EQ(Eval({"--var", "F=1", "x"}).exitCode, 2);  // F..L are functions
-    EXPECT_EQ(Eval({"--frobnicate", "x"}).exitCode, 2);
     auto r = Eval({"3x!"});  // "!" without digits before it
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "'' is not a valid integer value\n");

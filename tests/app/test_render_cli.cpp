@@ -89,6 +89,13 @@ TEST_F(RenderCli, BadOptionsExitWithTwo) {
         {{"--size", "0x10", "-o", out, "x"}, "--size"},
         {{"--mode", "spherical", "-o", out, "x"}, "--mode"},
         {{"--bogus", "-o", out, "x"}, "--bogus"},
+        {{"--bogus=1", "-o", out, "x"}, "'--bogus'"},
+        {{"-o", out, "x", "--view"}, "'--view'"},
+        {{"--degrees=1", "-o", out, "x"}, "'--degrees'"},
+        // A view edge that is no finite number is refused where it enters.
+        {{"--view", "inf,10,-1,1", "-o", out, "x"}, "--view: 'inf'"},
+        {{"--view", "0,10^400,-1,1", "-o", out, "x"}, "--view: '10^400'"},
+        {{"--t", "1/0,1", "-o", out, "x"}, "--t: '1/0'"},
     };
     for (const Case& c : cases) {
         const auto r = Render(c.args);
@@ -129,6 +136,25 @@ TEST_F(RenderCli, UnwritableOutputExitsWithTwo) {
     const auto r = Render({"-o", Path("missing/dir/f.png"), "x"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+}
+
+TEST_F(RenderCli, FullDiskExitsWithTwoAndSaysWhy) {
+    const QString full = dir.filePath("full.png");
+    ASSERT_TRUE(QFile::link("/dev/full", full));
+    const auto r = Render({"-o", full.toStdString(), "x"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
+}
+
+TEST_F(RenderCli, OptionSpellingsAndVersion) {
+    const std::string out = Path("s.png");
+    auto r = Render({"--view=0,2p,-1,1", "--size=300x200", "-o", out, "--", "-x"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // y = -x at x = 0.5: column 24, row 150 of 300x200 over 0..2p, -1..1.
+    EXPECT_TRUE(ColourNear(QImage(QString::fromStdString(out)), 24, 150, QColor(0, 128, 0), 2));
+    r = Render({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind("kurvo32 ", 0), 0u) << r.out;
 }
 
 TEST_F(RenderCli, MessageBoxesGoToStderrAndExitWithOne) {

@@ -1,0 +1,63 @@
+#pragma once
+// The options of kurvo32 render, as a table that each cmd_render_*.cpp adds
+// rows to. One row is one option: its names, its --help lines and up to two
+// handlers. `parse` runs while the command line is read, before anything is
+// drawn (checks, and the set-up options such as -o and --size); `run` runs
+// in command-line order among the formulas, because options apply to the
+// formulas that follow them. Adding an in-order option is one row plus its
+// handler, registered from its own file:
+//
+//   const RenderActionRegistration rows({
+//       {"--open", "FILE", "read a workspace file", 90, nullptr, RunOpen},
+//   });
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kurvo {
+class HeadlessHost;
+class TGraphWindow;
+}  // namespace kurvo
+
+namespace kurvo::app {
+
+// What the set-up options decide before the run.
+struct RenderSetup {
+    std::string output;
+    int width = 800, height = 600;
+    std::optional<std::string> dataDir;
+    std::optional<std::string> mode;  // cartesian, polar, implicit
+    bool parametric = false;
+    int formulas = 0;
+    std::optional<int> exitNow;  // set by options that end the command (--list-fields)
+};
+
+// What the in-order actions work on.
+struct RenderRun {
+    const RenderSetup& setup;
+    HeadlessHost& host;
+    TGraphWindow& graph;
+};
+
+struct RenderAction {
+    const char* names;      // as written, comma-separated, the first used in messages: "-o", "--view"
+    const char* valueName;  // nullptr for a switch
+    const char* help;       // the --help text; "\n" starts a further line
+    int helpOrder;          // where --help lists the row
+    // Each returns "" or the problem, which ends the command with status 2.
+    std::string (*parse)(RenderSetup& setup, const std::string& value);
+    std::string (*run)(RenderRun& run, const std::string& value);
+};
+
+std::vector<RenderAction>& RenderActions();
+
+struct RenderActionRegistration {
+    RenderActionRegistration(std::initializer_list<RenderAction> rows) {
+        for (const RenderAction& row : rows) RenderActions().push_back(row);
+    }
+};
+
+// "a,b,c" split at every comma.
+std::vector<std::string> SplitCommas(const std::string& text);
+
+}  // namespace kurvo::app
