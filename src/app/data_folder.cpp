@@ -2,11 +2,13 @@
 
 #include <QFileInfo>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "plot/graph_window.h"
+#include "plot/settings_checks.h"
 #include "plot/settings_record.h"
 #include "workspace/data_files.h"
 #include "workspace/mode_files.h"
@@ -24,6 +26,12 @@ std::string ReadDataFolder(const std::string& dir, TGraphWindow& graph,
         const FileResult r = ReadRecord(settingsPath, kSettingsRecordSize, record);
         if (!r.ok()) return "sett.dat: " + r.message;
         graph.Settings = Deserialize(record.data());
+        // As the window does: reported once, the defaults serve this run.
+        if (const std::string damage = SettingsDamage(graph.Settings); !damage.empty()) {
+            std::fprintf(stderr, "%s\n%s\n", Cp1252ToUtf8(SettingsDamageReport(damage)).c_str(),
+                         settingsPath.toStdString().c_str());
+            graph.Settings = DefaultSettings();
+        }
     }
     // As at start-up: no graphs, no family, the axis names reset.
     graph.Settings.LastGraph = -1;
@@ -38,7 +46,7 @@ std::string ReadDataFolder(const std::string& dir, TGraphWindow& graph,
     const QString functions =
         FindInFolder(folder, QString::fromStdString(TranslatedUserFunctionFile(mode.cartesian)));
     if (QFileInfo::exists(functions)) {
-        const FileResult r = ReadTextLines(functions, lines);
+        const FileResult r = ReadTextLines(functions, lines, 255, 7);  // f..l
         if (!r.ok()) return QFileInfo(functions).fileName().toStdString() + ": " + r.message;
         try {
             graph.SetUserFunctionExpressions(UserFunctionExpressions(lines));

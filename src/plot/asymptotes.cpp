@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "expr/parser.h"
+#include "plot/settings_checks.h"
 #include "plot/view_mapping.h"
 
 namespace kurvo {
@@ -65,7 +66,7 @@ void DrawAsymptote(PlotContext& ctx, long double x, bool derivativePass, bool in
     ctx.OnBoth(
         [&](Canvas& canvas) {
             canvas.SetPenStyle(PenStyle::Solid);
-            canvas.SetPenWidth(s.GraphLineWidth);
+            canvas.SetPenWidth(UsableLineWidth(s.GraphLineWidth));
             canvas.SetPenColour(colour);
         },
         true);
@@ -73,7 +74,7 @@ void DrawAsymptote(PlotContext& ctx, long double x, bool derivativePass, bool in
 
 Colour SetCurvePen(const PlotContext& ctx) {
     const Colour colour = CurveColour(ctx, false, false);
-    const int width = ctx.Settings.GraphLineWidth;
+    const int width = UsableLineWidth(ctx.Settings.GraphLineWidth);
     ctx.OnBoth([&](Canvas& c) {
         c.SetPenMode(PenMode::Copy);
         c.SetPenStyle(PenStyle::Solid);

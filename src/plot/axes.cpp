@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "expr/real_format.h"
+#include "plot/settings_checks.h"
 #include "plot/view_mapping.h"
 
 namespace kurvo {
@@ -26,7 +27,7 @@ void SetPen(Canvas& c, Colour colour, int width, PenStyle style = PenStyle::Soli
     c.SetPenMode(PenMode::Copy);
     c.SetPenStyle(style);
     c.SetPenColour(colour);
-    c.SetPenWidth(width);
+    c.SetPenWidth(UsableLineWidth(width));
 }
 
 void Line(const PlotContext& ctx, Colour colour, int width, int x1, int y1, int x2, int y2) {
@@ -38,7 +39,7 @@ void Line(const PlotContext& ctx, Colour colour, int width, int x1, int y1, int 
 }
 
 void SetLabelFont(const PlotContext& ctx, Canvas& c) {
-    c.SetFont(ctx.Settings.FontName, ctx.Settings.FontSize, ctx.Settings.FontColour);
+    c.SetFont(ctx.Settings.FontName, UsableFontSize(ctx.Settings.FontSize), ctx.Settings.FontColour);
     c.SetBrushStyle(BrushStyle::Clear);
 }
 
@@ -209,7 +210,7 @@ void DrawAxes(PlotContext& ctx) {
         c.LineTo(W - 10, b);
     });
     if (s.ShowAxisLabels)
-        Text(ctx, W - s.FontSize * int(s.XAxisLabel.size()) - 10, b - 45, s.XAxisLabel, true);
+        Text(ctx, W - UsableFontSize(s.FontSize) * int(s.XAxisLabel.size()) - 10, b - 45, s.XAxisLabel, true);
 
     const PenStyle yStyle = (s.XMin > 0 || s.XMax < 0) ? PenStyle::Dash : PenStyle::Solid;
     ctx.OnBoth([&](Canvas& c) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "plot/asymptotes.h"
+#include "plot/settings_checks.h"
 #include "plot/view_mapping.h"
 
 namespace kurvo {
@@ -167,7 +168,7 @@ PlotResult CartesianRun::Run() {
     ctx_.OnBoth([&](Canvas& c) {
         c.SetPenMode(PenMode::Copy);
         c.SetPenStyle(PenStyle::Solid);
-        c.SetPenWidth(s_.GraphLineWidth);
+        c.SetPenWidth(UsableLineWidth(s_.GraphLineWidth));
         c.SetPenColour(colour);
     });
 

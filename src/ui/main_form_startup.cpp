@@ -18,6 +18,7 @@
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
 #include "plot/graph_window.h"
+#include "plot/settings_checks.h"
 #include "plot/trace.h"
 #include "ui/button_icons.h"
 #include "ui/graph_area.h"
@@ -106,8 +107,13 @@ void TMainForm::ReadSettingsFile() {
     const auto bytes = Serialize(DefaultSettings());
     const auto record = files.Record("sett.dat", {bytes.begin(), bytes.end()});
     graph_->Settings = Deserialize(record.data());
-    graph_->UndoRecord = graph_->Settings;
     for (const auto& r : files.Reports()) startupReports_.push_back(r);
+    // A damaged record is reported once and left in the file untouched.
+    if (const std::string damage = SettingsDamage(graph_->Settings); !damage.empty()) {
+        startupReports_.push_back(SettingsDamageReport(damage) + "\n\n" + files.PathOf("sett.dat").toStdString());
+        graph_->Settings = DefaultSettings();
+    }
+    graph_->UndoRecord = graph_->Settings;
 
     // Tool tips follow ShowHints through the window's event filter.
     graph_->Trans.Degrees = graph_->Settings.Degrees;

@@ -25,7 +25,11 @@ Colour FromRgb(QRgb p) { return RgbColour(qRed(p), qGreen(p), qBlue(p)); }
 QString ToQString(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // Classic rounding of a multiply-divide: size in points to pixels at 96 dpi.
-int PointsToPixels(int points) { return int(std::lround(std::abs(points) * 96.0 / 72.0)); }
+// Computed in doubles so that any int (INT_MIN too) is safe; kept within a
+// size a font can take.
+int PointsToPixels(int points) {
+    return int(std::lround(std::min(std::fabs(double(points)), 10000.0) * 96.0 / 72.0));
+}
 
 // Dash patterns of 1-pixel pens: lengths of on, off, on, off, ...
 struct Pattern {

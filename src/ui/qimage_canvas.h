@@ -30,7 +30,8 @@ public:
     int height() const override { return image_.height(); }
 
     void SetPenColour(Colour colour) override { penColour_ = colour; }
-    void SetPenWidth(int width) override { penWidth_ = width < 1 ? 1 : width; }
+    // Wider than the picture draws nothing more and would overflow the clip.
+    void SetPenWidth(int width) override { penWidth_ = width < 1 ? 1 : width > 10000 ? 10000 : width; }
     void SetPenStyle(PenStyle style) override { penStyle_ = style; }
     void SetPenMode(PenMode mode) override { penMode_ = mode; }
     Colour PenColour() const override { return penColour_; }

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "workspace/atomic_write.h"
@@ -29,11 +33,27 @@ FileResult IoError(const QFile& file, int error) {
                                                               : file.errorString().toStdString()));
 }
 
+// Regular files only: a FIFO would block the open for ever, a device such
+// as /dev/zero never ends. The open does not block, so the type is known
+// before anything is read.
 FileResult OpenForReading(QFile& file) {
-    if (!QFileInfo::exists(file.fileName())) return Problem(FileProblem::Missing, "File not found");
-    if (QFileInfo(file.fileName()).isDir()) return IoError(file, EISDIR);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return IoError(file, errno);
+    const QByteArray path = QFile::encodeName(file.fileName());
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return Problem(FileProblem::Missing, "File not found");
+        return IoError(file, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : 0;
+        ::close(fd);
+        if (error) return IoError(file, error);
+        return Problem(FileProblem::Unreadable, FileErrorText(file.fileName(), "Not a regular file"));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return IoError(file, 0);
+    }
     return {};
 }
 
@@ -81,12 +101,27 @@ std::vector<std::string> SplitTextLines(const std::string& bytes, size_t maxLeng
     return lines;
 }
 
-FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength) {
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength,
+                         size_t maxLines) {
     QFile file(path);
     if (auto r = OpenForReading(file); !r.ok()) return r;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) return IoError(file, errno);
-    lines = SplitTextLines(data.toStdString(), maxLength);
+    // Read until maxLines lines have ended, or kMaxTextBytes.
+    std::string data;
+    size_t ended = 0;
+    char previous = 0;
+    while (ended < maxLines && data.size() < kMaxTextBytes) {
+        errno = 0;
+        const QByteArray chunk = file.read(64 * 1024);
+        if (file.error() != QFileDevice::NoError) return IoError(file, errno);
+        if (chunk.isEmpty()) break;
+        for (const char c : chunk) {
+            if (c == '\n' ? previous != '\r' : c == '\r') ++ended;
+            previous = c;
+        }
+        data.append(chunk.constData(), size_t(chunk.size()));
+    }
+    lines = SplitTextLines(data, maxLength);
+    if (lines.size() > maxLines) lines.resize(maxLines);
     return {};
 }
 

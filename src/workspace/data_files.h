@@ -25,14 +25,19 @@ struct FileResult {
     bool ok() const { return problem == FileProblem::None; }
 };
 
-// Reads the first record of `size` bytes.
+// Reads the first record of `size` bytes of a regular file.
 FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& record);
 // Writes record 0: an existing file keeps whatever follows the record.
 FileResult WriteRecord(const QString& path, const uint8_t* bytes, size_t size);
 
 // Lines of a Windows-1252 text file, CR LF or LF ends, each cut to 255
-// characters as the readers always did (`maxLength` 0: lines whole).
-FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength = 255);
+// characters as the readers always did (`maxLength` 0: lines whole). Only
+// regular files are read (as by ReadRecord), and no more than `maxLines`
+// lines or kMaxTextBytes.
+constexpr size_t kMaxListLines = 10000;
+constexpr size_t kMaxTextBytes = size_t(4) << 20;
+FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength = 255,
+                         size_t maxLines = kMaxListLines);
 // Replaces the file with the lines, each ended by CR LF.
 FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines);
 // Splits file bytes into lines the way ReadTextLines does.

@@ -108,8 +108,11 @@ TEST(EvalCli, OptionSyntax) {
     for (const Case& c : cases) {
         const auto r = Eval(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << r.err;
-        if (c.exitCode == 0) EXPECT_EQ(r.out, c.out) << c.args[0];
-        else EXPECT_NE(r.err.find(c.out), std::string::npos) << r.err;
+        if (c.exitCode == 0) {
+            EXPECT_EQ(r.out, c.out) << c.args[0];
+        } else {
+            EXPECT_NE(r.err.find(c.out), std::string::npos) << r.err;
+        }
     }
     EXPECT_EQ(Eval({"--version"}).out.rfind("kurvo32 ", 0), 0u);
 }

@@ -105,6 +105,32 @@ TEST_F(RenderCli, BadOptionsExitWithTwo) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
 }
 
+TEST_F(RenderCli, ExtremeWidthsAndFontSizesStillDraw) {
+    int n = 0;
+    for (const char* set : {"GraphLineWidth=2147483647", "AxisLineWidth=2147483647", "GridLineWidth=2147483647",
+                            "FontSize=-2147483648", "FontSize=2147483647"}) {
+        const std::string out = Path(("w" + std::to_string(n++) + ".png").c_str());
+        const auto r = Render({"--set", set, "-o", out, "2x+1"});
+        ASSERT_EQ(r.exitCode, 0) << set << "\n" << r.err;
+        EXPECT_TRUE(ColourNear(QImage(QString::fromStdString(out)), 440, 210, QColor(0, 128, 0))) << set;
+    }
+}
+
+TEST_F(RenderCli, DamagedSettingsFileIsReportedAndLeftAlone) {
+    QFile settings(dir.filePath("sett.dat"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(QByteArray(1528, '\xFF'));
+    settings.close();
+    const std::string out = Path("d.png");
+    const auto r = Render({"--data", dir.path().toStdString(), "-o", out, "2x+1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("sett.dat is damaged: XMin is not a finite number. The default settings are used."),
+              std::string::npos) << r.err;
+    EXPECT_TRUE(ColourNear(QImage(QString::fromStdString(out)), 440, 210, QColor(0, 128, 0)));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), QByteArray(1528, '\xFF'));
+}
+
 TEST_F(RenderCli, GraphModes) {
     const QColor green(0, 128, 0);
     struct Case {

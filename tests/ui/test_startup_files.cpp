@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <limits>
+#include <sys/stat.h>
 
 #include "admin/password_record.h"
 #include "admin/toolbar_record.h"
@@ -117,6 +119,37 @@ TEST_F(StartupFiles, DamagedFilesAreReportedAndLeftAlone) {
     EXPECT_FALSE(form->HasTFields());
     EXPECT_FALSE(form->HasPlotStepField());
     EXPECT_NE(form->ViewFieldEdit(ViewField::XMin), nullptr);
+}
+
+TEST_F(StartupFiles, UnusableSettingsAreReportedOnceAndTheDefaultsUsed) {
+    SettingsRecord nanView = DefaultSettings();
+    nanView.XMin = std::numeric_limits<long double>::quiet_NaN();
+    const auto nanBytes = Serialize(nanView);
+    struct Case {
+        QByteArray bytes;  // empty: a FIFO
+        const char* report;
+    };
+    const std::vector<Case> cases = {
+        {QByteArray(1528, '\xFF'), "sett.dat is damaged: XMin is not a finite number. The default settings are used."},
+        {QByteArray(reinterpret_cast<const char*>(nanBytes.data()), 1528),
+         "sett.dat is damaged: XMin is not a finite number. The default settings are used."},
+        {QByteArray(), "Not a regular file"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(Data("sett.dat"));
+        if (c.bytes.isEmpty())
+            ASSERT_EQ(mkfifo(QFile::encodeName(Data("sett.dat")).constData(), 0600), 0);
+        else
+            Write(Data("sett.dat"), c.bytes);
+        boxes_.errors.clear();
+        auto form = Start();
+        ASSERT_EQ(boxes_.errors.size(), 1u) << c.report;
+        EXPECT_TRUE(boxes_.errors[0].contains(c.report)) << boxes_.errors[0].toStdString();
+        EXPECT_EQ(form->ViewFieldEdit(ViewField::XMin)->text(), "-10");
+        if (!c.bytes.isEmpty()) {
+            EXPECT_EQ(ReadAll(Data("sett.dat")), c.bytes);
+        }
+    }
 }
 
 TEST_F(StartupFiles, ToolbarEntriesDecideWhatIsBuilt) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "workspace/data_files.h"
 #include "workspace/file_type_registration.h"
@@ -112,6 +113,35 @@ TEST_F(DataFolderTest, TextLinesReadCrLfAndLfAndCutAt255) {
     EXPECT_EQ(ReadAll(Path("out.txt")), QByteArray("y=\r\n\r\nx\xB3\r\n"));
     EXPECT_EQ(LineOr({"a"}, 0), "a");
     EXPECT_EQ(LineOr({"a"}, 5), "");
+}
+
+TEST_F(DataFolderTest, ReadersTakeRegularFilesOnlyAndStopWhereTheFormatEnds) {
+    // A FIFO would block the open, /dev/zero never ends: both are refused
+    // at once, with the path.
+    ASSERT_EQ(mkfifo(Path("fifo").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("zero")));
+    QDir(root_).mkdir("folder");
+    struct Case {
+        const char* name;
+        const char* reason;
+    };
+    for (const Case c : {Case{"fifo", "Not a regular file"}, Case{"zero", "Not a regular file"},
+                         Case{"folder", "Is a directory"}}) {
+        std::vector<std::string> lines;
+        std::vector<uint8_t> record;
+        const std::string expected = Path(c.name).toStdString() + ": " + c.reason;
+        EXPECT_EQ(ReadTextLines(Path(c.name), lines).message, expected);
+        EXPECT_EQ(ReadRecord(Path(c.name), 1528, record).message, expected);
+    }
+    // A list stops at its line limit; the last line kept may be unended.
+    Write(Path("many.txt"), QByteArray("1\r\n2\n3\r4\r\n5\r\n6\r\n7\r\n8\r\n"));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(Path("many.txt"), lines, 255, 3).ok());
+    EXPECT_EQ(lines, (std::vector<std::string>{"1", "2", "3"}));
+    // Without line ends the byte limit ends the read.
+    Write(Path("endless.txt"), QByteArray(int(kMaxTextBytes) + (1 << 20), 'x'));
+    ASSERT_TRUE(ReadTextLines(Path("endless.txt"), lines).ok());
+    EXPECT_EQ(lines.size(), 1u);
 }
 
 TEST_F(DataFolderTest, RequiredFilesDefaultWhenMissingAndLeaveDamagedFilesAlone) {
