@@ -36,8 +36,9 @@ public:
         ++messages;
         return false;
     }
-    int GraphAreaWidth() const override { return 800; }
-    int GraphAreaHeight() const override { return 600; }
+    int width = 800, height = 600;
+    int GraphAreaWidth() const override { return width; }
+    int GraphAreaHeight() const override { return height; }
     std::unique_ptr<Canvas> CreatePicture(int w, int h) override {
         return std::make_unique<QImageCanvas>(w, h, 0xFFFFFF);
     }
