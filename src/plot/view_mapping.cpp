@@ -9,7 +9,12 @@ int RoundPixel(long double value) {
     if (std::isnan(value)) return 0;
     if (value > kLimit) return int(kLimit);
     if (value < -kLimit) return -int(kLimit);
-    return int(std::nearbyint(value));  // default rounding: halves to even
+    // Halves to even, as nearbyint under the default rounding gives, without
+    // its library call that saves and restores the floating-point state (a
+    // hot spot of every repaint): adding 1.5 * 2^63 leaves no fraction bits
+    // in the 64-bit mantissa, so the sum is rounded to an integer.
+    constexpr long double kShift = 13835058055282163712.0L;  // 1.5 * 2^63
+    return int((value + kShift) - kShift);
 }
 
 void RecomputeRanges(const SettingsRecord& settings, GraphView& view) {

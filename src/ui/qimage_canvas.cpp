@@ -126,16 +126,6 @@ void QImageCanvas::LineTo(int x, int y) {
     position_ = {x, y};
 }
 
-void QImageCanvas::Plot(int x, int y, Colour colour) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    const QRgb source = ToRgb(colour);
-    if (penMode_ == PenMode::NotXor)
-        line[x] = 0xFF000000u | (~(source ^ line[x]) & 0x00FFFFFFu);
-    else
-        line[x] = source;
-}
-
 // Pixels from (x1, y1) up to but excluding (x2, y2): along the longer
 // direction one pixel per step, the other coordinate rounded. Only the
 // steps that fall on the image are visited, so far-away end points cost
@@ -176,19 +166,45 @@ void QImageCanvas::ThinLine(int x1, int y1, int x2, int y2) {
         last = std::min(last, major1);
     }
 
+    if (first > last) {
+        patternPosition_ += n;
+        return;
+    }
+
+    // The repaint's hot path: the bits are fetched (and detached) once per
+    // line, the minor coordinate advances by an exact running remainder
+    // instead of a division per pixel; the pixels are the same as
+    // round((2 i d_minor + d_major) / (2 d_major)) gives.
+    const int w = image_.width(), h = image_.height();
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const QRgb pen = ToRgb(penColour_), brush = ToRgb(brushColour_);
+    const bool notXor = penMode_ == PenMode::NotXor;
     const Pattern pattern = PatternOf(penStyle_);
     const long long period = pattern.on + pattern.off;
     const bool gaps = pattern.off > 0 && brushStyle_ == BrushStyle::Solid;
+    const long long dMajor = xMajor ? adx : ady, dMinor = xMajor ? ady : adx;
+    const long long denominator = 2 * dMajor;
+    const long long numerator = 2 * first * dMinor + dMajor;
+    long long minorStep = numerator / denominator, remainder = numerator % denominator;
+    long long phase = period > 1 ? (patternPosition_ + first) % period : 0;
     for (long long i = first; i <= last; ++i) {
-        const long long minorStep = xMajor ? (2 * i * ady + adx) / (2 * adx) : (2 * i * adx + ady) / (2 * ady);
         const long long px = xMajor ? x1 + sx * i : x1 + sx * minorStep;
         const long long py = xMajor ? y1 + sy * minorStep : y1 + sy * i;
-        if (py < 0 || px < 0 || px >= image_.width() || py >= image_.height()) continue;
-        const bool on = (patternPosition_ + i) % period < pattern.on;
-        if (on)
-            Plot(int(px), int(py), penColour_);
-        else if (gaps)
-            Plot(int(px), int(py), brushColour_);
+        if (py >= 0 && px >= 0 && px < w && py < h) {
+            const bool on = phase < pattern.on;
+            if (on || gaps) {
+                QRgb& pixel = reinterpret_cast<QRgb*>(bits + py * stride)[px];
+                const QRgb source = on ? pen : brush;
+                pixel = notXor ? 0xFF000000u | (~(source ^ pixel) & 0x00FFFFFFu) : source;
+            }
+        }
+        remainder += 2 * dMinor;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            ++minorStep;
+        }
+        if (period > 1 && ++phase == period) phase = 0;
     }
     patternPosition_ += n;
 }

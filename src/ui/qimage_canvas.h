@@ -71,7 +71,6 @@ private:
     void SetUpOutline(QPainter& p) const;
     void ThinLine(int x1, int y1, int x2, int y2);
     void WideLine(int x1, int y1, int x2, int y2);
-    void Plot(int x, int y, Colour colour);
 
     QImage image_;
     Colour penColour_ = 0;
