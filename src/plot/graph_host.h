@@ -51,6 +51,10 @@ public:
     virtual int GraphAreaHeight() const = 0;
     virtual int ClientWidth() const { return GraphAreaWidth(); }
 
+    // The "Data Sets" menu and the transformation toolbar buttons follow
+    // whether data sets exist (DataSetList::DataSetsMenu).
+    virtual void DataSetsMenuChanged(bool enabled) {}
+
     // A new off-screen picture (transparent background allowed).
     virtual std::unique_ptr<Canvas> CreatePicture(int width, int height) = 0;
     // The window's own canvas, drawn on while plotting when ShowPlot is

@@ -68,6 +68,12 @@ struct DataSetList {
     std::vector<std::string> DataSetLines;
     int32_t DataSetImageCount = 0;
     bool DataSetTransformed = false;
+    // The coordinates dialog's "Axis labels" field: the readers write a
+    // file's header into it, the coordinates dialog and the view fitting
+    // take the axis labels from it.
+    std::string AxisLabelsField = "x,y";
+    // The "Data Sets" menu (and the transformation buttons) are enabled.
+    bool DataSetsMenu = false;
 };
 
 // Not saved anywhere.

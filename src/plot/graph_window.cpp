@@ -11,6 +11,7 @@
 #include "plot/axes.h"
 #include "plot/auto_scale_modes.h"
 #include "plot/cartesian_plotter.h"
+#include "plot/data_set_plotter.h"
 #include "plot/direction_field.h"
 #include "plot/implicit_plotter.h"
 #include "plot/parametric_plotter.h"
@@ -114,9 +115,40 @@ TGraphWindow::TGraphWindow(GraphHost& host) : host_(host) {
     PreviousView = {Settings.TMin, Settings.TMax, View.TRange, Settings.XMin, Settings.XMax,
                     View.XRange, Settings.YMin, Settings.YMax, View.YRange};
     NewPicture();
+    FitViewToDataSets = [this](PlotContext& ctx) { return kurvo::FitViewToDataSets(ctx, DataSets); };
+    DrawDataSets = [this](PlotContext& ctx) { return kurvo::DrawDataSets(ctx, DataSets); };
 }
 
 TGraphWindow::~TGraphWindow() = default;
+
+void TGraphWindow::SetDataSetsMenu(bool enabled) {
+    DataSets.DataSetsMenu = enabled;
+    host_.DataSetsMenuChanged(enabled);
+}
+
+void TGraphWindow::DiscardDataSets() {
+    DataSets.DataSetLines.clear();
+    DataSets.DataSetImageCount = 0;
+    DataSets.DataSetTransformed = false;
+    Flags.DataSetsLoaded = false;
+    SetDataSetsMenu(false);
+}
+
+bool TGraphWindow::RunDataSetHook(const std::function<PlotResult(PlotContext&)>& hook,
+                                  PlotContext& ctx, bool redraw) {
+    if (!Flags.DataSetsLoaded || !hook) return true;
+    try {
+        return hook(ctx) == PlotResult::Done;
+    } catch (const Exception&) {
+        host_.SetBusyCursor(false);
+        host_.ShowInformation(kCannotLoadDataSets);
+        DiscardDataSets();
+    }
+    if (!redraw) return true;
+    Flags.FullRepaint = true;
+    Flags.ReplotAll = true;
+    return RepaintBody();
+}
 
 void TGraphWindow::SetUserFunctionExpressions(const std::array<std::string, 7>& expressions) {
     for (int i = 0; i < 7; ++i) {
@@ -375,7 +407,6 @@ void TGraphWindow::PlotCommandBody() {
         stopped = !RepaintBody();
         Flags.FullRepaint = false;
     }
-    if (!stopped && Flags.DataSetsLoaded && Settings.ShowGrid) RepaintBody();
     Flags.LoadedFromFile = false;
     if (stopped) host_.ShowInformation(kPlotStopped);
 }
@@ -449,9 +480,9 @@ bool TGraphWindow::RepaintBody() {
         if (picture_) host_.RefreshFromPicture(*picture_, View.PlotWidth, View.PlotHeight);
     };
     if (!Flags.FullRepaint) {
-        if (Flags.DataSetsLoaded && DrawDataSets) DrawDataSets(ctx);
+        const bool drawn = RunDataSetHook(DrawDataSets, ctx, true);
         refresh();
-        return true;
+        return drawn;
     }
 
     if (Settings.AutoYScale || Flags.ReplotAll) {
@@ -464,8 +495,8 @@ bool TGraphWindow::RepaintBody() {
             },
             true);
     }
-    if (Settings.AutoYScale && Flags.DataSetsLoaded && !ViewGestureActive && FitViewToDataSets)
-        FitViewToDataSets(ctx);
+    if (Settings.AutoYScale && !ViewGestureActive && !RunDataSetHook(FitViewToDataSets, ctx, false))
+        return false;
 
     if (Settings.ShowAxes && View.XRange > 1e-7L && View.YRange > 1e-7L &&
         (Settings.AutoYScale || Flags.ReplotAll)) {
@@ -487,7 +518,9 @@ bool TGraphWindow::RepaintBody() {
         for (int i = first; i <= last && finished; ++i) finished = DrawSlot(ctx, i);
     }
 
-    if (finished && Flags.DataSetsLoaded && ViewGestureActive && DrawDataSets) DrawDataSets(ctx);
+    // The window's picture is kept between paints, so the sets are drawn
+    // here, where the paint that follows a full repaint would draw them.
+    if (finished) finished = RunDataSetHook(DrawDataSets, ctx, true);
     refresh();
     Flags.FullRepaint = false;
     return finished;

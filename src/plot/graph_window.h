@@ -56,11 +56,17 @@ public:
     // and empty texts are loaded as "(1)". Compile errors propagate.
     void SetUserFunctionExpressions(const std::array<std::string, 7>& expressions);
 
-    // Data sets are drawn by their own plotter; until one is attached the
-    // window has none to draw. FitViewToDataSets runs before the axes with
-    // automatic y-scaling, DrawDataSets draws them over the graphs.
-    std::function<void(PlotContext&)> FitViewToDataSets;
-    std::function<void(PlotContext&)> DrawDataSets;
+    // The data set plotter (data_set_plotter.h) unless replaced.
+    // FitViewToDataSets runs before the axes with automatic y-scaling,
+    // DrawDataSets draws the sets over the graphs. Either may throw the
+    // engine's errors for a line that is not a point: the window then
+    // discards every data set (DiscardDataSets) and repaints.
+    std::function<PlotResult(PlotContext&)> FitViewToDataSets;
+    std::function<PlotResult(PlotContext&)> DrawDataSets;
+    // Empties the data set list and its counters, clears DataSetsLoaded and
+    // disables the "Data Sets" menu.
+    void DiscardDataSets();
+    void SetDataSetsMenu(bool enabled);
     // The view's zoom out, run when automatic y-scaling finds nothing to
     // plot and the user asks for a wider domain.
     std::function<void()> ZoomOut;
@@ -122,6 +128,10 @@ private:
     // False when the run was stopped with Escape.
     bool RepaintBody();
     bool DrawSlot(PlotContext& ctx, int slot);
+    // Runs a data set hook; false when stopped. A bad line is reported,
+    // the sets discarded and the picture drawn again in full.
+    bool RunDataSetHook(const std::function<PlotResult(PlotContext&)>& hook, PlotContext& ctx,
+                        bool redraw);
     PlotContext MakeContext();
     void UpdateViewSize();
     void NewPicture();

@@ -215,6 +215,7 @@ void TMainForm::BuildMenus() {
     WireOutputEntries();
     BindCalculatorEntries();
     BindAnalysisDialogs();
+    WireDataSetEntries();
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,11 @@ namespace kurvo {
 
 class GraphArea;
 class HelpBrowser;
+class TCoordinatesDialog;
+class TDataMarksDialog;
+class TDataSaveDialog;
+class TDataSets;
+class TDeleteDialog;
 class MessageBoxes;
 class TGraphWindow;
 class TGraphTrace;
@@ -132,6 +138,20 @@ public:
     void SavePictureAs(const QString& name, int filter);
     TKurvoPrintDialog* PrintDialog() const { return printDialog_.get(); }
     QFileDialog* PictureDialog() const { return pictureDialog_; }
+    // Data sets (main_form_datasets.cpp). The dialogs are made on first
+    // showing and kept; null until then.
+    TDataSets& DataSetCommands();
+    // The "Data Marks" palette for data set n (1 to 5), for the effects
+    // dialog; DataMarks().MarkChosen reports the shape picked.
+    void ShowDataMarks(int n);
+    TDataMarksDialog& DataMarks();
+    TDataSaveDialog* DataSaveDialog() const { return dataSaveDialog_; }
+    TCoordinatesDialog* CoordinatesDialog() const { return coordinatesDialog_; }
+    TDeleteDialog* DeleteDialog() const { return deleteDialog_; }
+    void OpenFile();
+    void ShowDataSaveDialog();
+    void ShowCoordinatesDialog();
+    void ShowDeleteDialog();
 
     // ---- GraphHost
     std::string FormulaText() const override;
@@ -153,6 +173,7 @@ public:
     int GraphAreaHeight() const override;
     int ClientWidth() const override;
     std::unique_ptr<Canvas> CreatePicture(int width, int height) override;
+    void DataSetsMenuChanged(bool enabled) override;
     void RefreshFromPicture(const Canvas& picture, int width, int height) override;
 
 protected:
@@ -165,6 +186,8 @@ private:
     void BuildMenus();
     void WireOutputEntries();
     void BindCalculatorEntries();  // main_form_calculators.cpp
+    void WireDataSetEntries();
+    std::function<void(const std::function<void()>&)> Guard();
     void CreateWindowState();
     void ReadPasswordFile();
     void ReadToolbarFile();
@@ -267,6 +290,11 @@ private:
     TMatrixDialog* matrixDialog_ = nullptr;
     TStatisticsDialog* statisticsDialog_ = nullptr;
     TRegressionDialog* regressionDialog_ = nullptr;
+    std::shared_ptr<TDataSets> dataSets_;
+    QPointer<TDataSaveDialog> dataSaveDialog_;
+    QPointer<TCoordinatesDialog> coordinatesDialog_;
+    QPointer<TDeleteDialog> deleteDialog_;
+    QPointer<TDataMarksDialog> dataMarksDialog_;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;
