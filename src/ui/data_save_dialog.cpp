@@ -28,6 +28,7 @@ TDataSaveDialog::TDataSaveDialog(TDataSets& sets, std::function<void(const std::
     // The range group lives inside the dialog, which a platform dialog
     // cannot hold.
     setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::HideNameFilterDetails);
     setWindowTitle("Save As Dataset");
     setModal(false);
     setAcceptMode(QFileDialog::AcceptSave);

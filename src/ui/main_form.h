@@ -145,9 +145,9 @@ public:
     // dialog; DataMarks().MarkChosen reports the shape picked.
     void ShowDataMarks(int n);
     TDataMarksDialog& DataMarks();
-    TDataSaveDialog* DataSaveDialog() const { return dataSaveDialog_; }
-    TCoordinatesDialog* CoordinatesDialog() const { return coordinatesDialog_; }
-    TDeleteDialog* DeleteDialog() const { return deleteDialog_; }
+    TDataSaveDialog* DataSaveDialog() const;
+    TCoordinatesDialog* CoordinatesDialog() const;
+    TDeleteDialog* DeleteDialog() const;
     void OpenFile();
     void ShowDataSaveDialog();
     void ShowCoordinatesDialog();

@@ -37,6 +37,10 @@ TDataSets& TMainForm::DataSetCommands() {
     return *dataSets_;
 }
 
+TDataSaveDialog* TMainForm::DataSaveDialog() const { return dataSaveDialog_; }
+TCoordinatesDialog* TMainForm::CoordinatesDialog() const { return coordinatesDialog_; }
+TDeleteDialog* TMainForm::DeleteDialog() const { return deleteDialog_; }
+
 std::function<void(const std::function<void()>&)> TMainForm::Guard() {
     return [this](const std::function<void()>& action) { RunGuarded(action); };
 }
@@ -57,9 +61,10 @@ void TMainForm::WireDataSetEntries() {
 
 void TMainForm::OpenFile() {
     if (busyDepth_ > 0) return;
-    QFileDialog dialog(this, "Open", dialogFolder_, kOpenFilter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    QFileDialog dialog(this, "Open", dialogFolder_);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(kOpenFilter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectNameFilter("CSV (*.csv)");
     dialog.setDefaultSuffix("csv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -73,7 +78,6 @@ void TMainForm::ShowDataSaveDialog() {
         const Folders& f = folders_;
         const QString folder = f.InitialDirSet ? f.DocumentsFolder : QDir(f.DocumentsFolder).filePath("Kurvo32");
         dataSaveDialog_ = new TDataSaveDialog(DataSetCommands(), Guard(), folder, this);
-        dataSaveDialog_->setOption(QFileDialog::HideNameFilterDetails);
     }
     ShowKept(dataSaveDialog_.data());
 }
