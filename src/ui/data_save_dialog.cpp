@@ -75,7 +75,7 @@ void TDataSaveDialog::SaveTo(const QString& path) {
         sets_.SaveFields.start = ToEngine(start_->text());
         sets_.SaveFields.end = ToEngine(end_->text());
         sets_.SaveFields.step = ToEngine(step_->text());
-        sets_.ExportDataSet(path, selectedNameFilter() == Filters()[3]);
+        sets_.ExportDataSet(path, selectedNameFilter().startsWith("TSV"));
     });
 }
 

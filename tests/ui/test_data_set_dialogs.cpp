@@ -2,6 +2,7 @@
 // their fields bound to the data set commands, the menu state, and the
 // data marks palette setting the shape of the set being edited.
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -77,7 +78,7 @@ TEST_F(DataSetDialogs, SaveDialogShowsTheRangeOfTheMode) {
     EXPECT_EQ(save->StepField()->text(), "0.1");
     EXPECT_EQ(save->StartLabel()->text(), "Xmin");
     EXPECT_EQ(save->StartField()->text(), "-10");
-    EXPECT_EQ(save->selectedNameFilter(), TDataSaveDialog::Filters()[1]);
+    EXPECT_TRUE(save->selectedNameFilter().startsWith("CSV"));
     save->StepField()->setText("5");
     save->hide();
     form->Action("&Parametric")->trigger();
