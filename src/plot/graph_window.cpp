@@ -372,43 +372,44 @@ void TGraphWindow::PlotCommandBody() {
         }
         if (!text.empty() && text != "()") AddFormulaToSlot(text, Settings.LastGraph);
 
-        if (Settings.AutoYScale) {
-            UpdateViewSize();
-            CopyConstantsToParsers();
-            PlotContext ctx = MakeContext();
-            const size_t slot = static_cast<size_t>(std::max(Settings.LastGraph, 0));
-            AutoScaleOutcome outcome = AutoScaleOutcome::Done;
-            if (Settings.CartesianMode && !Settings.Parametric && !Settings.ImplicitMode) {
-                if (AutoScaleY(ctx) == PlotResult::Stopped) outcome = AutoScaleOutcome::Stopped;
-            } else {
-                outcome = AutoScaleYModes(ctx, &Parser(2), Slots.YTermCount[slot],
-                                          Slots.GraphSecondFormula[slot], &Trans);
-            }
-            if (outcome == AutoScaleOutcome::Stopped) {
-                host_.ShowInformation(kPlotStopped);
-                return;
-            }
-            if (outcome == AutoScaleOutcome::NoPlotablePoints &&
-                host_.AskYesNo(kNoPlotablePointsQuestion) && ZoomOut) {
-                ZoomOut();
-                return;
-            }
-            RecomputeRanges(Settings, View);
-            if (View.XRange < 1e-5L || View.YRange < 1e-5L) {
-                Settings.XMin = PreviousView.XMin;
-                Settings.XMax = PreviousView.XMax;
-                Settings.YMin = PreviousView.YMin;
-                Settings.YMax = PreviousView.YMax;
-                RecomputeRanges(Settings, View);
-                RewriteViewFields(false);
-            }
-        }
+        if (Settings.AutoYScale && !AutoScaleNewest()) return;
         Flags.FullRepaint = true;
         stopped = !RepaintBody();
         Flags.FullRepaint = false;
     }
     Flags.LoadedFromFile = false;
     if (stopped) host_.ShowInformation(kPlotStopped);
+}
+
+bool TGraphWindow::AutoScaleNewest() {
+    UpdateViewSize();
+    CopyConstantsToParsers();
+    PlotContext ctx = MakeContext();
+    const size_t slot = static_cast<size_t>(std::max(Settings.LastGraph, 0));
+    AutoScaleOutcome outcome = AutoScaleOutcome::Done;
+    if (Settings.CartesianMode && !Settings.Parametric && !Settings.ImplicitMode) {
+        if (AutoScaleY(ctx) == PlotResult::Stopped) outcome = AutoScaleOutcome::Stopped;
+    } else {
+        outcome = AutoScaleYModes(ctx, &Parser(2), Slots.YTermCount[slot], Slots.GraphSecondFormula[slot], &Trans);
+    }
+    if (outcome == AutoScaleOutcome::Stopped) {
+        host_.ShowInformation(kPlotStopped);
+        return false;
+    }
+    if (outcome == AutoScaleOutcome::NoPlotablePoints && host_.AskYesNo(kNoPlotablePointsQuestion) && ZoomOut) {
+        ZoomOut();
+        return false;
+    }
+    RecomputeRanges(Settings, View);
+    if (View.XRange < 1e-5L || View.YRange < 1e-5L) {
+        Settings.XMin = PreviousView.XMin;
+        Settings.XMax = PreviousView.XMax;
+        Settings.YMin = PreviousView.YMin;
+        Settings.YMax = PreviousView.YMax;
+        RecomputeRanges(Settings, View);
+        RewriteViewFields(false);
+    }
+    return true;
 }
 
 void TGraphWindow::UndoLastAction() {

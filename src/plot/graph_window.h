@@ -87,6 +87,17 @@ public:
     void AddFormulaToSlot(const std::string& text, int slot);
     void ReadViewFields();
     void AdvanceFamily() override;
+    // The families dialog's OK (graph_family.cpp): `count` is the number
+    // field as typed, `steps` the sixteen increment fields (a b c d e m n o
+    // p q r s u v w z). Returns false when it refuses before changing
+    // anything, so the dialog stays open: an empty number field, or a
+    // count outside 1 to 99. Otherwise the dialog is hidden; the formula
+    // box text fills slots 0 to count - 1 and the family is drawn, each
+    // member with the constants moved on by the steps. A field that is not
+    // a number is reported, with the fields before it taken.
+    bool DefineFamily(const std::string& count, const std::array<std::string, 16>& steps);
+    // The message that refuses a number field before anything changes, or "".
+    static std::string FamilyCountRefusal(const std::string& count);
 
     // Copies the sixteen constants into every parser's constant cells.
     void CopyConstantsToParsers();
@@ -125,6 +136,9 @@ public:
 
 private:
     void PlotCommandBody();
+    // Automatic y-scaling for slot LastGraph; false when the command ends
+    // here (Escape, or a zoom out asked for).
+    bool AutoScaleNewest();
     // False when the run was stopped with Escape.
     bool RepaintBody();
     bool DrawSlot(PlotContext& ctx, int slot);

@@ -216,6 +216,7 @@ void TMainForm::BuildMenus() {
     BindCalculatorEntries();
     BindAnalysisDialogs();
     WireDataSetEntries();
+    WireEditors();
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {

@@ -57,6 +57,10 @@ class TRegressionDialog;
 class TStatisticsDialog;
 class TTransformationsDialog;
 struct TraceMarks;
+class TConstantsDialog;
+class TFamiliesDialog;
+class TFormulaeDialog;
+class TFunctionsDialog;
 
 class TMainForm : public QMainWindow, public GraphHost {
     Q_OBJECT
@@ -153,6 +157,19 @@ public:
     void ShowCoordinatesDialog();
     void ShowDeleteDialog();
 
+    // ---- editor dialogs (main_form_editors.cpp): made on first showing,
+    // null before; then kept, so their fields keep what was typed.
+    void ShowConstantsDialog();
+    void ShowFunctionsDialog();
+    void ShowFormulaeDialog();
+    void ShowFamiliesDialog();
+    TConstantsDialog* ConstantsDialog() const { return constantsDialog_; }
+    TFunctionsDialog* FunctionsDialog() const { return functionsDialog_; }
+    TFormulaeDialog* FormulaeDialog() const { return formulaeDialog_; }
+    // Made when first needed: the graph file reader fills its fields and
+    // presses OK to draw a family again.
+    TFamiliesDialog* FamiliesDialog();
+
     // ---- GraphHost
     std::string FormulaText() const override;
     void SetFormulaText(const std::string& text) override;
@@ -188,6 +205,7 @@ private:
     void BindCalculatorEntries();  // main_form_calculators.cpp
     void WireDataSetEntries();
     std::function<void(const std::function<void()>&)> Guard();
+    void WireEditors();
     void CreateWindowState();
     void ReadPasswordFile();
     void ReadToolbarFile();
@@ -295,6 +313,10 @@ private:
     QPointer<TCoordinatesDialog> coordinatesDialog_;
     QPointer<TDeleteDialog> deleteDialog_;
     QPointer<TDataMarksDialog> dataMarksDialog_;
+    TConstantsDialog* constantsDialog_ = nullptr;
+    TFunctionsDialog* functionsDialog_ = nullptr;
+    TFormulaeDialog* formulaeDialog_ = nullptr;
+    TFamiliesDialog* familiesDialog_ = nullptr;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;

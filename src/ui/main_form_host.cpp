@@ -270,6 +270,7 @@ void TMainForm::ImportExamples() {
 }
 
 void TMainForm::AddFormulaToFile() {
+    if (busyDepth_ > 0) return;  // a plot is running
     const QString remembered = formulaBox_->currentText();
     const std::string error = AppendPresetLine(folders_.DataFolder, Mode(), ToEngine(remembered));
     if (!error.empty()) {
