@@ -52,6 +52,7 @@ bool TGraphWindow::DefineFamily(const std::string& count, const std::array<std::
                 copy(Slots.GraphRelation, k);
                 copy(Slots.GraphStrict, k);
                 copy(Slots.YTermCount, k);
+                copy(Slots.Mode, k);
             }
         } else {
             Parser(1).SetExpression(Slots.GraphFormula[0]);
