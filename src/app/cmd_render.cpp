@@ -48,10 +48,14 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 
 namespace {
 
-const char* kHead =
+const char* kRenderUsage =
     "Usage: kurvo32 render [OPTIONS] FORMULA...\n"
     "Plots each FORMULA in turn, as if typed into the formula box and plotted,\n"
     "and writes the picture. Options apply to the formulas that follow them.\n\n";
+
+// The command being run, for messages.
+std::string commandName = "render";
+std::vector<const RenderAction*> rows;
 const char* kTail =
     "\nA FORMULA may start with \"-\" (-x); after \"--\" every argument is a formula.\n"
     "Text is UTF-8 (x\xC2\xB2 works); numbers use \".\" as the decimal separator.\n"
@@ -59,10 +63,7 @@ const char* kTail =
     "Exit status: 0 every formula plotted, 1 a message box was shown (the picture\n"
     "is still written), 2 bad options or the picture could not be written.\n";
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "kurvo32 render: %s\n", message.c_str());
-    return 2;
-}
+int Fail(const std::string& message) { return RenderFail(message); }
 
 QStringList Spellings(const RenderAction& row) { return QString(row.names).split(','); }
 QString Bare(const QString& spelling) { return QString(spelling).remove(QRegularExpression("^-+")); }
@@ -72,12 +73,11 @@ QStringList Names(const RenderAction& row) {
     return names;
 }
 
-std::string HelpText() {
-    std::vector<const RenderAction*> rows;
-    for (const RenderAction& row : RenderActions()) rows.push_back(&row);
+std::string HelpText(const std::string& usage) {
+    std::vector<const RenderAction*> rows = kurvo::app::rows;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto* a, const auto* b) { return a->helpOrder < b->helpOrder; });
-    std::string text = kHead;
+    std::string text = usage;
     const size_t column = 23;
     for (const RenderAction* row : rows) {
         std::string left = "  ";
@@ -130,39 +130,38 @@ void FillControls(HeadlessHost& host, const SettingsRecord& s) {
     host.PlotStep = step.empty() ? "256" : step;
 }
 
-std::string WritePicture(const QImage& picture, const std::string& output) {
-    const QString path = QString::fromStdString(output);
-    const bool bmp = QFileInfo(path).suffix().toLower() == "bmp";
-    const QImage image = bmp ? picture.convertToFormat(QImage::Format_RGB32) : picture;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, bmp ? "BMP" : "PNG")) return "cannot write '" + output + "': the picture could not be encoded";
-    const FileResult written = WriteFileAtomically(path, bytes);
-    return written.ok() ? std::string() : "cannot write the picture: " + written.message;
-}
-
 const RenderAction* RowOf(const QString& name) {
-    for (const RenderAction& row : RenderActions())
-        if (Names(row).front() == name) return &row;
+    for (const RenderAction* row : rows)
+        if (Names(*row).front() == name) return row;
     return nullptr;
 }
 
-int RunRender(int argc, char** argv) {
+}  // namespace
+
+int RenderFail(const std::string& message) {
+    std::fprintf(stderr, "kurvo32 %s: %s\n", commandName.c_str(), message.c_str());
+    return 2;
+}
+
+int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
+    commandName = finish.name;
+    rows.clear();
+    for (const RenderAction& row : finish.ownRows) rows.push_back(&row);
+    for (const RenderAction& row : RenderActions()) rows.push_back(&row);
     // Numbers on the command line and in the fields use ".".
     SetDecimalSeparator('.');
     QList<QCommandLineOption> options;
-    for (const RenderAction& row : RenderActions())
-        options << (row.valueName ? QCommandLineOption(Names(row), row.help, row.valueName)
-                                  : QCommandLineOption(Names(row), row.help));
+    for (const RenderAction* row : rows)
+        options << (row->valueName ? QCommandLineOption(Names(*row), row->help, row->valueName)
+                                   : QCommandLineOption(Names(*row), row->help));
     QStringList shortNames;
-    for (const RenderAction& row : RenderActions())
-        for (const QString& spelling : Spellings(row))
+    for (const RenderAction* row : rows)
+        for (const QString& spelling : Spellings(*row))
             if (!spelling.startsWith("--")) shortNames << Bare(spelling);
     const ParsedArgs parsed = ParseInOrder(argc, argv, options, shortNames);
-    if (!parsed.error.empty()) return Fail(parsed.error + " (see kurvo32 render --help)");
+    if (!parsed.error.empty()) return Fail(parsed.error + " (see kurvo32 " + commandName + " --help)");
     if (parsed.Has("h")) {
-        std::printf("%s", HelpText().c_str());
+        std::printf("%s", HelpText(finish.usage).c_str());
         return 0;
     }
     if (parsed.Has("version")) {
@@ -181,9 +180,7 @@ int RunRender(int argc, char** argv) {
         if (const std::string problem = row->parse(setup, a.value); !problem.empty()) return Fail(problem);
         if (setup.exitNow) return *setup.exitNow;
     }
-    if (setup.output.empty()) return Fail("-o FILE is required");
-    const QString suffix = QFileInfo(QString::fromStdString(setup.output)).suffix().toLower();
-    if (suffix != "png" && suffix != "bmp") return Fail("the output must end in .png or .bmp");
+    if (const std::string problem = finish.check(setup); !problem.empty()) return Fail(problem);
     if (setup.formulas == 0) return Fail("no formula given");
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -226,11 +223,18 @@ int RunRender(int argc, char** argv) {
             return Fail(Spellings(*row).front().toStdString() + ": " + problem);
     }
 
-    QImageCanvas* picture = host.LastPicture();
-    if (!picture) return Fail("nothing was drawn");
-    if (const std::string problem = WritePicture(picture->image(), setup.output); !problem.empty())
-        return Fail(problem);
-    return host.Informations + host.Errors + host.Questions > 0 ? 1 : 0;
+    const int status = host.Informations + host.Errors + host.Questions > 0 ? 1 : 0;
+    return finish.run(run, status);
+}
+
+namespace {
+
+int RunRender(int argc, char** argv) {
+    const RenderFinish finish{"render", kRenderUsage, {}, CheckPictureOutput, [](RenderRun& run, int status) {
+                                  const std::string problem = WriteRenderPicture(run);
+                                  return problem.empty() ? status : Fail(problem);
+                              }};
+    return RunRenderCommand(argc, argv, finish);
 }
 
 std::string ParseOutput(RenderSetup& s, const std::string& v) {
@@ -260,7 +264,7 @@ std::string ListFields(RenderSetup& s, const std::string&) {
 }
 
 const RenderActionRegistration setupRows({
-    {"-o", "FILE", "output picture, .png or .bmp (required)", 10, ParseOutput, nullptr},
+    {"-o", "FILE", "output picture: .png, .bmp, .gif, .svg or .pdf", 10, ParseOutput, nullptr},
     {"--size", "WxH", "graph area in pixels (default 800x600)", 20, ParseSizeOption, nullptr},
     {"--mode", "MODE", "the graph mode: cartesian, polar or implicit", 80, ParseMode, nullptr},
     {"--parametric", nullptr,
@@ -278,7 +282,7 @@ const RenderActionRegistration setupRows({
     {"--version", nullptr, "show the program's version", 1010, nullptr, nullptr},
 });
 
-const Registration registration({"render", "plot formulas and save the picture (PNG or BMP)",
+const Registration registration({"render", "plot formulas and save the picture (PNG, BMP, GIF, SVG, PDF)",
                                  RunRender});
 
 }  // namespace

@@ -10,6 +10,7 @@
 //   const RenderActionRegistration rows({
 //       {"--open", "FILE", "read a workspace file", 90, nullptr, RunOpen},
 //   });
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,13 @@ struct RenderSetup {
     bool parametric = false;
     int formulas = 0;
     std::optional<int> exitNow;  // set by options that end the command (--list-fields)
+    // The picture: -o FILE by its extension, or --save-picture NAME with
+    // --filter as the save dialog names it; --scale draws rasters larger,
+    // --via-clipboard writes what the clipboard gives back.
+    int scale = 1;
+    std::string savePicture;
+    std::string filter = "bmp";
+    bool viaClipboard = false;
 };
 
 // What the in-order actions work on.
@@ -50,6 +58,28 @@ struct RenderAction {
 };
 
 std::vector<RenderAction>& RenderActions();
+
+// The commands that plot as render does and then do their own ending
+// (render writes the picture, print prints it): their name for messages,
+// the --help text's head, options of their own beside the table's, a
+// check of the set-up before anything is drawn ("" or the problem), and
+// the ending, which gets the run's status (0, or 1 after a message box)
+// and returns the exit status.
+struct RenderFinish {
+    std::string name;
+    std::string usage;
+    std::vector<RenderAction> ownRows;
+    std::function<std::string(const RenderSetup&)> check;
+    std::function<int(RenderRun&, int status)> run;
+};
+int RunRenderCommand(int argc, char** argv, const RenderFinish& finish);
+// Prints "kurvo32 NAME: message" on standard error; returns 2.
+int RenderFail(const std::string& message);
+
+// render's picture output (render_output.cpp): the -o / --save-picture
+// check, and the write as the picture's format asks.
+std::string CheckPictureOutput(const RenderSetup& setup);
+std::string WriteRenderPicture(RenderRun& run);
 
 struct RenderActionRegistration {
     RenderActionRegistration(std::initializer_list<RenderAction> rows) {
