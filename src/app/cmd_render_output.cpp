@@ -46,13 +46,13 @@ std::string ParseViaClipboard(RenderSetup& s, const std::string&) {
 
 const RenderActionRegistration rows({
     {"--save-picture", "NAME",
-     "write the picture as \\"Save as Picture\\" does, instead of\\n"
+     "write the picture as \"Save as Picture\" does, instead of\n"
      "-o: the --filter's extension is added unless NAME ends in it",
      12, ParseSavePicture, nullptr},
     {"--filter", "TYPE", "the save dialog's type: bmp (default), gif, svg or pdf", 13, ParseFilter, nullptr},
-    {"--scale", "N", "draw raster pictures at N (1 to 4) times the size, as on\\na screen of that pixel ratio",
+    {"--scale", "N", "draw raster pictures at N (1 to 4) times the size, as on\na screen of that pixel ratio",
      14, ParseScale, nullptr},
-    {"--via-clipboard", nullptr, "copy the picture to the clipboard as the window does and\\nwrite what it gives back",
+    {"--via-clipboard", nullptr, "copy the picture to the clipboard as the window does and\nwrite what it gives back",
      15, ParseViaClipboard, nullptr},
 });
 

