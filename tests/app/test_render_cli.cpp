@@ -161,7 +161,7 @@ TEST_F(RenderCli, GraphModes) {
 TEST_F(RenderCli, UnwritableOutputExitsWithTwo) {
     const auto r = Render({"-o", Path("missing/dir/f.png"), "x"});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("The picture could not be saved: "), std::string::npos) << r.err;
 }
 
 TEST_F(RenderCli, FullDiskExitsWithTwoAndSaysWhy) {
