@@ -117,19 +117,6 @@ void ApplyMode(const RenderSetup& o, SettingsRecord& s) {
     if (o.parametric) s.Parametric = true;
 }
 
-// The controls as start-up fills them from the settings.
-void FillControls(HeadlessHost& host, const SettingsRecord& s) {
-    host.SetViewFieldText(ViewField::TMin, FormatReal(s.TMin));
-    host.SetViewFieldText(ViewField::TMax, FormatReal(s.TMax));
-    host.SetViewFieldText(ViewField::XMin, FormatReal(s.XMin));
-    host.SetViewFieldText(ViewField::XMax, FormatReal(s.XMax));
-    host.SetViewFieldText(ViewField::YMin, FormatReal(s.YMin));
-    host.SetViewFieldText(ViewField::YMax, FormatReal(s.YMax));
-    std::string step = s.PlotStepText;
-    if (const size_t comma = step.find(','); comma != std::string::npos) step.erase(comma, 1);
-    host.PlotStep = step.empty() ? "256" : step;
-}
-
 const RenderAction* RowOf(const QString& name) {
     for (const RenderAction* row : rows)
         if (Names(*row).front() == name) return row;
@@ -141,6 +128,36 @@ const RenderAction* RowOf(const QString& name) {
 int RenderFail(const std::string& message) {
     std::fprintf(stderr, "kurvo32 %s: %s\n", commandName.c_str(), message.c_str());
     return 2;
+}
+
+std::unique_ptr<QGuiApplication> StartHeadlessGui(char* argv0) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the message boxes; keep Qt's note about a
+    // missing runtime folder (usual on a headless machine) out of it.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
+                                         const QString& message) {
+        if (message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+        if (previous) previous(type, context, message);
+    });
+    static int qtArgc = 1;
+    static char* qtArgv[] = {argv0, nullptr};
+    return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+}
+
+std::string StartRenderGraph(const RenderSetup& setup, HeadlessHost& host, TGraphWindow& graph) {
+    if (setup.dataDir) {
+        const std::string error =
+            ReadDataFolder(*setup.dataDir, graph, [&setup](SettingsRecord& s) { ApplyMode(setup, s); });
+        if (!error.empty()) return error;
+    } else {
+        ApplyMode(setup, graph.Settings);
+    }
+    host.FillControls(graph.Settings);
+    // The relation box holds the mode's relation; in Cartesian mode "y=".
+    const auto relations = RelationBoxItems(graph.Settings, {"y="});
+    host.Relation = relations.empty() ? std::string() : relations.front();
+    return {};
 }
 
 int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
@@ -183,32 +200,10 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
     if (const std::string problem = finish.check(setup); !problem.empty()) return Fail(problem);
     if (setup.formulas == 0) return Fail("no formula given");
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Standard error carries the message boxes; keep Qt's note about a
-    // missing runtime folder (usual on a headless machine) out of it.
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
-                                         const QString& message) {
-        if (message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
-        if (previous) previous(type, context, message);
-    });
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-
+    const auto app = StartHeadlessGui(argv[0]);
     HeadlessHost host(setup.width, setup.height);
     TGraphWindow graph(host);
-    if (setup.dataDir) {
-        const std::string error =
-            ReadDataFolder(*setup.dataDir, graph, [&setup](SettingsRecord& s) { ApplyMode(setup, s); });
-        if (!error.empty()) return Fail(error);
-    } else {
-        ApplyMode(setup, graph.Settings);
-    }
-    FillControls(host, graph.Settings);
-    // The relation box holds the mode's relation; in Cartesian mode "y=".
-    const auto relations = RelationBoxItems(graph.Settings, {"y="});
-    host.Relation = relations.empty() ? std::string() : relations.front();
+    if (const std::string problem = StartRenderGraph(setup, host, graph); !problem.empty()) return Fail(problem);
 
     RenderRun run{setup, host, graph};
     for (const OrderedArg& a : parsed.args) {

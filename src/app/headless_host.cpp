@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "expr/encoding.h"
+#include "expr/real_format.h"
+#include "plot/settings_record.h"
 #include "ui/qimage_canvas.h"
 
 namespace kurvo {
@@ -17,6 +19,18 @@ void Print(const char* kind, const std::string& cp1252Text) {
 }
 
 }  // namespace
+
+void HeadlessHost::FillControls(const SettingsRecord& s) {
+    SetViewFieldText(ViewField::TMin, FormatReal(s.TMin));
+    SetViewFieldText(ViewField::TMax, FormatReal(s.TMax));
+    SetViewFieldText(ViewField::XMin, FormatReal(s.XMin));
+    SetViewFieldText(ViewField::XMax, FormatReal(s.XMax));
+    SetViewFieldText(ViewField::YMin, FormatReal(s.YMin));
+    SetViewFieldText(ViewField::YMax, FormatReal(s.YMax));
+    std::string step = s.PlotStepText;
+    if (const size_t comma = step.find(','); comma != std::string::npos) step.erase(comma, 1);
+    PlotStep = step.empty() ? "256" : step;
+}
 
 void HeadlessHost::ShowInformation(const std::string& text) {
     ++Informations;

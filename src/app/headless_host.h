@@ -10,6 +10,7 @@
 namespace kurvo {
 
 class QImageCanvas;
+struct SettingsRecord;
 
 class HeadlessHost : public GraphHost {
 public:
@@ -37,6 +38,10 @@ public:
     bool HasTFields() const override { return TFields; }
     bool HasPlotStepField() const override { return StepField; }
     std::string PlotStepFieldText() const override { return PlotStep; }
+
+    // The view fields and the plot step field as start-up fills them from
+    // the settings.
+    void FillControls(const SettingsRecord& s);
 
     void ShowInformation(const std::string& text) override;
     void ShowError(const std::string& text) override;

@@ -11,9 +11,12 @@
 //       {"--open", "FILE", "read a workspace file", 90, nullptr, RunOpen},
 //   });
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+class QGuiApplication;
 
 namespace kurvo {
 class HeadlessHost;
@@ -75,6 +78,14 @@ struct RenderFinish {
 int RunRenderCommand(int argc, char** argv, const RenderFinish& finish);
 // Prints "kurvo32 NAME: message" on standard error; returns 2.
 int RenderFail(const std::string& message);
+
+// The Qt application of a headless command that draws (offscreen unless
+// QT_QPA_PLATFORM says otherwise).
+std::unique_ptr<QGuiApplication> StartHeadlessGui(char* argv0);
+// The graph object as render starts it: the data folder (or the defaults)
+// with the command line's mode, the controls filled from the settings.
+// "" or the problem.
+std::string StartRenderGraph(const RenderSetup& setup, HeadlessHost& host, TGraphWindow& graph);
 
 // render's picture output (render_output.cpp): the -o / --save-picture
 // check, and the write as the picture's format asks.

@@ -19,6 +19,7 @@
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "plot/canvas.h"
+#include "ui/data_marks_dialog.h"
 #include "ui/message_boxes.h"
 
 namespace kurvo {
@@ -128,7 +129,10 @@ QPushButton* TEnvironment::ColourBox(QWidget* parent, const QString& caption) {
         if (!chosen.isValid()) return;
         SetBoxColour(caption, FromQColor(chosen));
         // A data set's mark colour is kept at once.
-        if (caption == kMarkColour) window_.settings().MarkColours[controls_.DataSet - 1] = FromQColor(chosen);
+        if (caption == kMarkColour) {
+            window_.settings().MarkColours[controls_.DataSet - 1] = FromQColor(chosen);
+            ShowMarkType();
+        }
     });
     return box;
 }
@@ -358,7 +362,11 @@ void TEnvironment::ShowDataSet() {
 }
 
 void TEnvironment::ShowMarkType() {
-    markType_->setText(QString::number(window_.settings().MarkTypes[controls_.DataSet - 1]));
+    const SettingsRecord& s = window_.settings();
+    const size_t k = static_cast<size_t>(controls_.DataSet - 1);
+    // The glyph as the graph draws it, in the set's colour.
+    markType_->setIcon(TDataMarksDialog::MarkIcon(s.MarkTypes[k], s.MarkColours[k]));
+    markType_->setIconSize(QSize(17, 17));
     markType_->setToolTip("Mark type");
 }
 

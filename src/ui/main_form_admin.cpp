@@ -12,6 +12,7 @@
 #include "expr/encoding.h"
 #include "plot/graph_window.h"
 #include "ui/alias_editor_dialog.h"
+#include "ui/data_marks_dialog.h"
 #include "ui/environment_dialog.h"
 #include "ui/graph_area.h"
 #include "ui/hotkey_editor_dialog.h"
@@ -167,7 +168,12 @@ void TMainForm::ShowEnvironment() {
             ResizePicture();
             RedrawAll();
         };
+        window.showDataMarks = [this](int n) { ShowDataMarks(n); };
         environment_ = new TEnvironment(this, *messages_, std::move(window));
+        // The palette stores the type; the dialog's button shows it.
+        DataMarks().MarkChosen = [this](int) {
+            if (environment_) environment_->ShowMarkType();
+        };
     }
     environment_->show();
     environment_->raise();
