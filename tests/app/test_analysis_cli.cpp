@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <string>
@@ -28,7 +29,7 @@ struct AnalysisCli : ::testing::Test {
         Write("b.tsv", "x\ty\r\n3\t6\r\n");
         Write("tiny.csv", "x,y\r\n-1.2345678e-300,1\r\n-1.2345678e-300,1\r\n");
         Write("header.csv", "x,y\r\n");
-        Write("quad.txt", "x,y\r\n0,1\r\n1,3\r\n2,5\n");
+        Write("quad.txt", "x,y\r\n0,1\r\n1,0\r\n2,1\n3,4\r\n");
         Write("eight.csv", "x,y\r\n1,1\r\n2,4\r\n3,9\r\n4,16\r\n5,25\r\n6,36\r\n7,49\r\n8,64\r\n");
         Write("samex.csv", "x,y\r\n2,1\r\n2,5\r\n2,3\r\n");
         Write("point.csv", "x,y\r\n2,3\r\n");
@@ -44,7 +45,10 @@ struct AnalysisCli : ::testing::Test {
     void Check(const std::vector<Case>& cases) {
         for (const Case& c : cases) {
             std::vector<std::string> args;
-            for (const std::string& a : c.args) args.push_back(QFile::exists(dir.filePath(QString::fromStdString(a))) ? Path(a) : a);
+            for (const std::string& a : c.args)
+                args.push_back(a.find('/') == std::string::npos && QFileInfo(dir.filePath(QString::fromStdString(a))).isFile()
+                                   ? Path(a)
+                                   : a);
             const auto r = test::RunProgram(KURVO32_BIN, args, {"LC_ALL=C", "HOME=" + dir.path().toStdString()});
             std::string name;
             for (const std::string& a : c.args) name += a + " ";
@@ -75,7 +79,7 @@ TEST_F(AnalysisCli, StatsPrintsTheBoxes) {
          Boxes({"3", "6", "14", "2", "0.816", "1", "12", "56", "4", "1.63", "2", "-2", "1", "1"})},
         // 15 characters do not fit in a box; --digits never cuts.
         {{"stats", "tiny.csv"}, 0,
-         Boxes({"2", "*********", "0", "*********", "0", "0", "2", "2", "1", "0", "0", "*********", "0", "0"})},
+         Boxes({"2", "*********", "0", "*********", "0", "0", "2", "2", "1", "0", "0", "-1", "0", "0"})},
         {{"stats", "--digits", "8", "tiny.csv"}, 0,
          Boxes({"2", "-2.4691356E-300", "0", "-1.2345678E-300", "0", "0", "2", "2", "1", "0", "0", "-1", "0", "0"})},
         // A file of only a header holds an empty line, which cannot be
@@ -90,12 +94,15 @@ TEST_F(AnalysisCli, StatsPrintsTheBoxes) {
 
 TEST_F(AnalysisCli, FitPrintsBothEquations) {
     Check({
-        {{"fit", "--linear", "quad.txt"}, 0,
-         "Linear:\t2x+1\nPolynomial:\t1+2x+0x^2\nFit Quality:\t1.00\nLinear R2:\t1\nPolynomial R2:\t1\n"},
+        {{"fit", "quad.txt"}, 0,
+         "Linear:\t1x+0\nPolynomial:\t1+-2x+1x^2\nFit Quality:\t1.00\nLinear R2:\t0.555555555555556\n"
+         "Polynomial R2:\t1\n"},
+        {{"fit", "--linear", "--degree", "4", "quad.txt"}, 0,
+         "Linear:\t1x+0\nPolynomial:\t\nFit Quality:\t0.56\nLinear R2:\t0.555555555555556\nPolynomial R2:\t\n"},
         // Degree 8 needs nine points: the box stays empty, and so does
         // the quality of the chosen polynomial.
         {{"fit", "--degree", "8", "eight.csv"}, 0,
-         "Linear:\t9x+-15\nPolynomial:\t\nFit Quality:\t\nLinear R2:\t0.952380952380952\nPolynomial R2:\t\n"},
+         "Linear:\t9x+-15\nPolynomial:\t\nFit Quality:\t\nLinear R2:\t0.952941176470588\nPolynomial R2:\t\n"},
         // Every x equal: no line y = mx + c.
         {{"fit", "--linear", "samex.csv"}, 0, "Linear:\t\nPolynomial:\t\nFit Quality:\t\nLinear R2:\t\nPolynomial R2:\t\n"},
         {{"fit", "--degree", "1", "quad.txt"}, 2, ""},
@@ -121,7 +128,9 @@ TEST_F(AnalysisCli, TransformAppliesToTheFirstSet) {
         {{"transform", "--reflect-line", "", "point.csv"}, 1, "2,3\n#\nImages: 1\n",
          "Please fill in all the required fields."},
         {{"transform", "--rotate", "a,0", "90", "point.csv"}, 1, "2,3\n#\nImages: 1\n", "'a'"},
-        {{"transform", "--rotate", "0,0", "point.csv"}, 2, "", "--rotate needs CENTRE ANGLE"},
+        // The file is taken for the angle.
+        {{"transform", "--rotate", "0,0", "point.csv"}, 2, "", "no data set file given"},
+        {{"transform", "point.csv", "--rotate", "0,0"}, 2, "", "--rotate needs CENTRE ANGLE"},
         {{"transform", "--rotate", "0,0", "90", "--translate", "0", "0", "point.csv"}, 2, ""},
         {{"transform", "point.csv"}, 2, ""},
         {{"transform", "--translate", "0", "0", "--picture", "x.gif", "point.csv"}, 2, ""},
@@ -130,7 +139,7 @@ TEST_F(AnalysisCli, TransformAppliesToTheFirstSet) {
 }
 
 TEST_F(AnalysisCli, TransformWritesThePictureWithTheMirrorLine) {
-    const std::string out = Path("t.png");
+    const std::string out = dir.path().toStdString() + "/t.png";
     Check({{{"transform", "--reflect-x", "0", "--size", "200x100", "--view", "-5,5,-5,5", "--picture", out,
              "point.csv"},
             0,
