@@ -337,7 +337,6 @@ private:
     void WireAdminEntries();
     void AskAdminPassword(uint8_t pending);
     void OpenPendingAdminDialog();
-    void RebuildToolbars(const ToolbarRecord& record);
     void ShowEnvironment();
     TPasswordDialog* passwordDialog_ = nullptr;
     TSetPasswordDialog* setPasswordDialog_ = nullptr;
@@ -348,6 +347,9 @@ private:
     TEnvironment* environment_ = nullptr;
 
 public:
+    // The toolbar dialog's OK: only the bars are built again, then the
+    // graphs are redrawn.
+    void RebuildToolbars(const ToolbarRecord& record);
     // Which dialog a correct administrator password opens: 0 toolbar,
     // 1 function aliases, 2 hot keys, 3 initial folder.
     uint8_t PendingAdminDialog = 0;
