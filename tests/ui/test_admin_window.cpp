@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "ui/environment_dialog.h"
 #include "ui/password_dialog.h"
 #include "ui/set_password_dialog.h"
+#include "ui/data_marks_dialog.h"
 #include "ui/toolbar_config_dialog.h"
 
 namespace kurvo::test {
@@ -144,6 +147,22 @@ TEST_F(AdminWindow, EnvironmentCancelApplyAndOk) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_NE(ReadAll(Data("sett.dat")), saved);
     EXPECT_EQ(form->Settings().GraphColours[0], 0x000000FFu);
+}
+
+TEST_F(AdminWindow, MarkTypeButtonOpensThePaletteAndShowsTheChoice) {
+    auto form = Start();
+    form->Action("E&nvironment")->trigger();
+    auto* dialog = form->findChild<TEnvironment*>();
+    ASSERT_TRUE(dialog);
+    qobject_cast<QSpinBox*>(dialog->Control("Dataset number"))->setValue(2);
+    const QImage before = dialog->MarkTypeButton()->icon().pixmap(17, 17).toImage();
+    dialog->MarkTypeButton()->click();
+    auto* palette = form->findChild<TDataMarksDialog*>();
+    ASSERT_TRUE(palette && palette->isVisible());
+    EXPECT_EQ(palette->DataSetNumber(), 2);
+    palette->ShapeButton(6)->click();
+    EXPECT_EQ(form->Settings().MarkTypes[1], 5);
+    EXPECT_NE(dialog->MarkTypeButton()->icon().pixmap(17, 17).toImage(), before);
 }
 
 }  // namespace
