@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 
 #include "analysis/transformations.h"
@@ -24,37 +23,35 @@ namespace {
 
 const char kName[] = "transform";
 
-// A KIND option: its fields, filled from the arguments after it.
+// A KIND option: the dialog's choice and the fields that the arguments
+// after it fill, in order (the matrix dialog's when `matrix` is not empty).
 struct Kind {
     const char* name;
-    const char* fields;  // for --help and messages
-    std::function<void(TDescriptiveTransformation&, TMatrixTransformation&, const std::vector<std::string>&)> fill;
-    bool matrix = false;
+    const char* fields;  // for --help and messages, one word a field
+    const char* help;
+    uint8_t code;        // TransformationKind
+    std::vector<std::string TDescriptiveTransformation::*> descriptive;
+    std::vector<std::string TMatrixTransformation::*> matrix;
+    size_t FieldCount() const { return descriptive.size() + matrix.size(); }
 };
 
 const std::vector<Kind>& Kinds() {
     using D = TDescriptiveTransformation;
     using M = TMatrixTransformation;
-    using V = std::vector<std::string>;
     static const std::vector<Kind> kinds = {
-        {"rotate", "CENTRE ANGLE",
-         [](D& d, M&, const V& v) { d.TransformationKind = kRotation, d.RotationCentre = v[0], d.Angle = v[1]; }},
-        {"enlarge", "CENTRE K",
-         [](D& d, M&, const V& v) { d.TransformationKind = kEnlargement, d.ScaleCentre = v[0], d.ScaleX = v[1]; }},
-        {"stretch", "CENTRE KX KY",
-         [](D& d, M&, const V& v) {
-             d.TransformationKind = kStretch, d.ScaleCentre = v[0], d.ScaleX = v[1], d.ScaleY = v[2];
-         }},
-        {"reflect-line", "TEXT", [](D& d, M&, const V& v) { d.TransformationKind = kReflectInLine, d.LineText = v[0]; }},
-        {"reflect-x", "C", [](D& d, M&, const V& v) { d.TransformationKind = kReflectInX, d.XLine = v[0]; }},
-        {"translate", "DX DY",
-         [](D& d, M&, const V& v) { d.TransformationKind = kTranslation, d.ShiftX = v[0], d.ShiftY = v[1]; }},
-        {"matrix", "A B C D", [](D&, M& m, const V& v) { m.A = v[0], m.B = v[1], m.C = v[2], m.D = v[3]; }, true},
+        {"rotate", "CENTRE ANGLE", "rotation about CENTRE (x,y) by ANGLE", kRotation, {&D::RotationCentre, &D::Angle}, {}},
+        {"enlarge", "CENTRE K", "enlargement about CENTRE by the scale factor K", kEnlargement,
+         {&D::ScaleCentre, &D::ScaleX}, {}},
+        {"stretch", "CENTRE KX KY", "stretch about CENTRE by KX and KY", kStretch,
+         {&D::ScaleCentre, &D::ScaleX, &D::ScaleY}, {}},
+        {"reflect-line", "TEXT", "reflection in the line y=TEXT (mx+c)", kReflectInLine, {&D::LineText}, {}},
+        {"reflect-x", "C", "reflection in the line x=C", kReflectInX, {&D::XLine}, {}},
+        {"translate", "DX DY", "translation by DX, DY (the shift box's two lines)", kTranslation,
+         {&D::ShiftX, &D::ShiftY}, {}},
+        {"matrix", "A B C D", "the matrix (A B / C D)", kRotation, {}, {&M::A, &M::B, &M::C, &M::D}},
     };
     return kinds;
 }
-
-size_t FieldCount(const Kind& kind) { return size_t(std::count(kind.fields, kind.fields + std::strlen(kind.fields), ' ')) + 1; }
 
 // render's rows that transform takes, by their first spelling.
 const char* const kSharedRows[] = {"--degrees", "--auto-y", "--set", "--data", "--size", "--view"};
@@ -80,15 +77,7 @@ std::string HelpText() {
             body.insert(nl + 1, 27, ' ');
         text += body + "\n";
     };
-    const char* kindHelp[] = {"rotation about CENTRE (x,y) by ANGLE",
-                              "enlargement about CENTRE by the scale factor K",
-                              "stretch about CENTRE by KX and KY",
-                              "reflection in the line y=TEXT (mx+c)",
-                              "reflection in the line x=C",
-                              "translation by DX, DY (the shift box's two lines)",
-                              "the matrix (A B / C D)"};
-    for (size_t i = 0; i < Kinds().size(); ++i)
-        line(std::string("--") + Kinds()[i].name + " " + Kinds()[i].fields, kindHelp[i]);
+    for (const Kind& kind : Kinds()) line(std::string("--") + kind.name + " " + kind.fields, kind.help);
     text += "\nOptions:\n";
     line("--times N", "apply N times, as Apply with \"Continuous\" checked\nuntil Stop (default 1)");
     line("--picture OUT", "write the graph picture (.png or .bmp) after loading\nand after every application");
@@ -118,9 +107,12 @@ int Transform(RenderRun& run, const Kind& kind, const std::vector<std::string>& 
 
     TDescriptiveTransformation descriptive(graph);
     TMatrixTransformation matrix(graph);
-    kind.fill(descriptive, matrix, fields);
-    ApplyLoop& loop = kind.matrix ? matrix.Loop : descriptive.Loop;
-    if (!kind.matrix && !descriptive.CheckFields()) {
+    const bool isMatrix = !kind.matrix.empty();
+    descriptive.TransformationKind = kind.code;
+    for (size_t i = 0; i < kind.FieldCount(); ++i)
+        (isMatrix ? matrix.*kind.matrix[i] : descriptive.*kind.descriptive[i]) = fields[i];
+    ApplyLoop& loop = isMatrix ? matrix.Loop : descriptive.Loop;
+    if (!isMatrix && !descriptive.CheckFields()) {
         host.ShowInformation(kFillInFieldsMessage);
     } else {
         loop.Continuous = times > 1;
@@ -128,7 +120,7 @@ int Transform(RenderRun& run, const Kind& kind, const std::vector<std::string>& 
         long applied = 0;
         loop.Run(
             [&] {
-                const ApplyResult result = kind.matrix ? matrix.ApplyOnce() : descriptive.ApplyOnce();
+                const ApplyResult result = isMatrix ? matrix.ApplyOnce() : descriptive.ApplyOnce();
                 if (result == ApplyResult::Applied && !writePicture()) return ApplyResult::Failed;
                 return result;
             },
@@ -169,7 +161,7 @@ int RunTransform(int argc, char** argv) {
         if (k != Kinds().end()) {
             if (kind) return Fail("give one transformation, not --" + std::string(kind->name) + " and --" + k->name);
             kind = &*k;
-            for (size_t n = 0; n < FieldCount(*kind); ++n) {
+            for (size_t n = 0; n < kind->FieldCount(); ++n) {
                 if (++i >= parsed.args.size() || !parsed.args[i].option.isEmpty())
                     return Fail("--" + std::string(kind->name) + " needs " + kind->fields);
                 fields.push_back(Utf8ToCp1252(parsed.args[i].value));
