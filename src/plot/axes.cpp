@@ -114,35 +114,78 @@ std::string AxisNumberText(long double t, bool pi) {
     return FormatReal(t, 15);
 }
 
-void DrawDivisions(PlotContext& ctx, int direction) {
+namespace {
+
+DivisionSteps DirectionSteps(const PlotContext& ctx, int direction) {
     const SettingsRecord& s = ctx.Settings;
     const bool xDirection = direction == 1;
     const long double lo = xDirection ? s.XMin : s.YMin;
-    const long double hi = xDirection ? s.XMax : s.YMax;
-    DivisionSteps d;
     if (!xDirection && AxesAreSquare(ctx)) {
         // Square axes: the y units are as long as the x units, so the x
         // direction's decimal step fits here too (and stays bounded).
-        d = ChooseDivisionSteps(s.XMin, s.XMax, false);
+        DivisionSteps d = ChooseDivisionSteps(s.XMin, s.XMax, false);
         d.First = FirstDivision(lo, d);
-    } else {
-        d = ChooseDivisionSteps(lo, hi, xDirection && s.PiAxis);
+        return d;
     }
+    return ChooseDivisionSteps(lo, xDirection ? s.XMax : s.YMax, xDirection && s.PiAxis);
+}
+
+// One direction's divisions, one layer at a time.
+void DrawDivisionLayer(PlotContext& ctx, int direction, DivisionLayer layer, std::vector<AxisLabel>* labels) {
+    const SettingsRecord& s = ctx.Settings;
+    const long double lo = direction == 1 ? s.XMin : s.YMin;
+    const long double hi = direction == 1 ? s.XMax : s.YMax;
+    const DivisionSteps d = DirectionSteps(ctx, direction);
     if (!(d.Major > 0)) return;
     for (int i = 0; i < kMaxDivisions; ++i) {
         const long double t = d.First + i * d.Major;
         if (!(t < hi)) break;
-        DrawDivision(ctx, direction, t, d.Major, d.Minor, lo, hi);
+        DrawDivision(ctx, direction, t, d.Major, d.Minor, lo, hi, layer, labels);
     }
 }
 
+void DrawLabels(PlotContext& ctx, const std::vector<AxisLabel>& labels, bool boxes) {
+    const SettingsRecord& s = ctx.Settings;
+    if (labels.empty()) return;
+    const int height = LabelFontHeight(ctx);
+    for (const AxisLabel& label : labels) {
+        if (!boxes) {
+            Text(ctx, label.Left, label.Top, label.Text);
+            continue;
+        }
+        // The number's cell in the background colour, so that no grid line
+        // runs through a minus sign or a digit.
+        const int width = LabelTextWidth(ctx, label.Text);
+        ctx.OnBoth([&](Canvas& c) {
+            c.SetBrushStyle(BrushStyle::Solid);
+            c.SetBrushColour(s.BackgroundColour);
+            c.FillRect(label.Left, label.Top, label.Left + width, label.Top + height);
+        });
+    }
+}
+
+}  // namespace
+
+void DrawDivisions(PlotContext& ctx, int direction) {
+    std::vector<AxisLabel> labels;
+    DrawDivisionLayer(ctx, direction, DivisionLayer::Grid, nullptr);
+    DrawDivisionLayer(ctx, direction, DivisionLayer::Marks, nullptr);
+    DrawDivisionLayer(ctx, direction, DivisionLayer::Labels, &labels);
+    DrawLabels(ctx, labels, true);
+    DrawLabels(ctx, labels, false);
+}
+
 void DrawDivision(PlotContext& ctx, int direction, long double t, long double S, long double m,
-                  long double lo, long double hi) {
+                  long double lo, long double hi, DivisionLayer layer, std::vector<AxisLabel>* labels) {
     const SettingsRecord& s = ctx.Settings;
     const PixelMapping& map = ctx.Mapping;
     const int W = ctx.View.PlotWidth;
     const int H = ctx.View.PlotHeight;
-    const bool smallGrid = s.ShowGrid && !s.LargeGrid;
+    const bool grid = layer == DivisionLayer::Grid;
+    const bool ticks = layer == DivisionLayer::Marks;
+    if (layer == DivisionLayer::Labels && !labels) return;
+    const bool smallGrid = grid && s.ShowGrid && !s.LargeGrid;
+    const bool largeGrid = grid && s.ShowGrid;
 
     if (direction == 1) {
         const long double c = map.XScale * t + map.XOffset;
@@ -151,22 +194,22 @@ void DrawDivision(PlotContext& ctx, int direction, long double t, long double S,
             const int column = RoundPixel(map.XScale * p + map.XOffset);
             const int h = (p - t - S == 0) ? 12 : 4;
             if (smallGrid) Line(ctx, s.GridColour, s.GridLineWidth, column, H, column, 0);
-            if (s.ShowMinorDivisions || h == 12)
+            if (ticks && (s.ShowMinorDivisions || h == 12))
                 Line(ctx, s.AxesColour, s.AxisLineWidth, column, H - (map.XAxisRow - h), column,
                      H - (map.XAxisRow + h));
         }
         if (0 < c && c < W) {
             const int column = RoundPixel(c);
-            if (s.ShowGrid) Line(ctx, s.GridColour, s.GridLineWidth, column, H, column, 0);
-            if (c < W - 12)
+            if (largeGrid) Line(ctx, s.GridColour, s.GridLineWidth, column, H, column, 0);
+            if (ticks && c < W - 12)
                 Line(ctx, s.AxesColour, s.AxisLineWidth, column, H - map.XAxisRow + 8, column,
                      H - map.XAxisRow - 8);
         }
-        if (12 < c && c < W - 12 && std::fabs(t) > m && s.ShowAxisMarkers) {
-            const std::string text = AxisNumberText(t, s.PiAxis);
+        if (layer == DivisionLayer::Labels && 12 < c && c < W - 12 && std::fabs(t) > m && s.ShowAxisMarkers) {
+            std::string text = AxisNumberText(t, s.PiAxis);
             const int left = RoundPixel(c) - LabelTextWidth(ctx, text) / 2;
             const int top = map.XAxisRow >= 11 ? H - map.XAxisRow + 8 : H - map.XAxisRow - 8 - 12;
-            Text(ctx, left, top, text);
+            labels->push_back({left, top, std::move(text)});
         }
         return;
     }
@@ -177,21 +220,21 @@ void DrawDivision(PlotContext& ctx, int direction, long double t, long double S,
         const int row = H - RoundPixel(map.YScale * p + map.YOffset);
         const int h = (p - t - S == 0) ? 12 : 4;
         if (smallGrid) Line(ctx, s.GridColour, s.GridLineWidth, 0, row, W, row);
-        if ((s.ShowMinorDivisions || h == 12) && 11 <= row && row < H)
+        if (ticks && (s.ShowMinorDivisions || h == 12) && 11 <= row && row < H)
             Line(ctx, s.AxesColour, s.AxisLineWidth, map.YAxisColumn - h, row, map.YAxisColumn + h, row);
     }
     if (rc < H - 12) {
         const int row = H - RoundPixel(rc);
-        if (s.ShowGrid) Line(ctx, s.GridColour, s.GridLineWidth, 0, row, W, row);
-        if (10 < rc && rc < H)
+        if (largeGrid) Line(ctx, s.GridColour, s.GridLineWidth, 0, row, W, row);
+        if (ticks && 10 < rc && rc < H)
             Line(ctx, s.AxesColour, s.AxisLineWidth, map.YAxisColumn + 8, row, map.YAxisColumn - 8, row);
     }
-    if (12 < rc && rc < H - 12 && std::fabs(t) > m && s.ShowAxisMarkers) {
-        const std::string text = AxisNumberText(t, false);
+    if (layer == DivisionLayer::Labels && 12 < rc && rc < H - 12 && std::fabs(t) > m && s.ShowAxisMarkers) {
+        std::string text = AxisNumberText(t, false);
         const int top = H - RoundPixel(rc) + LabelFontHeight(ctx) / 2;
         const int width = LabelTextWidth(ctx, text);
         const int left = map.YAxisColumn >= 11 ? map.YAxisColumn - width - 12 : map.YAxisColumn + width;
-        Text(ctx, left, top, text);
+        labels->push_back({left, top, std::move(text)});
     }
 }
 
@@ -234,9 +277,18 @@ void DrawAxes(PlotContext& ctx) {
 void DrawFrame(PlotContext& ctx) {
     if (!ctx.Settings.ShowAxes || !(ctx.View.XRange > 1e-7L) || !(ctx.View.YRange > 1e-7L)) return;
     ComputeMapping(ctx);
-    DrawDivisions(ctx, 1);
-    DrawDivisions(ctx, 2);
+    // Every grid line first, then the numbers' cells, the ticks and axes,
+    // and the numbers last: a number stays readable whatever crosses it.
+    DrawDivisionLayer(ctx, 1, DivisionLayer::Grid, nullptr);
+    DrawDivisionLayer(ctx, 2, DivisionLayer::Grid, nullptr);
+    std::vector<AxisLabel> marks;
+    DrawDivisionLayer(ctx, 1, DivisionLayer::Labels, &marks);
+    DrawDivisionLayer(ctx, 2, DivisionLayer::Labels, &marks);
+    DrawLabels(ctx, marks, true);
+    DrawDivisionLayer(ctx, 1, DivisionLayer::Marks, nullptr);
+    DrawDivisionLayer(ctx, 2, DivisionLayer::Marks, nullptr);
     DrawAxes(ctx);
+    DrawLabels(ctx, marks, false);
 }
 
 }  // namespace kurvo

@@ -2,6 +2,9 @@
 // The frame of every graph: grid lines, division ticks, axis numbers, the
 // two axes with their names and arrowheads. Drawn on the picture, and on
 // the window while ShowPlot is set, before any curve.
+#include <string>
+#include <vector>
+
 #include "plot/plot_context.h"
 
 namespace kurvo {
@@ -30,12 +33,24 @@ bool AxesAreSquare(const PlotContext& ctx);
 // general format.
 std::string AxisNumberText(long double t, bool pi);
 
-// direction 1 = x, 2 = y. Needs ComputeMapping first.
+// An axis number placed by a division, drawn after everything it crosses.
+struct AxisLabel {
+    int Left = 0, Top = 0;
+    std::string Text;
+};
+
+// Grid lines, ticks, or the numbers' places.
+enum class DivisionLayer { Grid, Marks, Labels };
+
+// direction 1 = x, 2 = y, with its grid, ticks and numbers. Needs
+// ComputeMapping first.
 void DrawDivisions(PlotContext& ctx, int direction);
-// Minor ticks and small-grid lines from t up to t + majorStep, then the
-// major grid line, tick and number at t.
+// One layer of the division at t up to t + majorStep: small-grid and major
+// grid lines, minor and major ticks, or the number's place at t (into
+// `labels`).
 void DrawDivision(PlotContext& ctx, int direction, long double t, long double majorStep,
-                  long double minorStep, long double lo, long double hi);
+                  long double minorStep, long double lo, long double hi, DivisionLayer layer,
+                  std::vector<AxisLabel>* labels);
 void DrawAxes(PlotContext& ctx);
 
 // ComputeMapping, both directions of divisions and the axes, when ShowAxes

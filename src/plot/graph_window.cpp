@@ -34,6 +34,13 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// As the engine shows a formula in its messages.
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
 bool Contains(const std::string& text, const char* pattern) {
     return text.find(pattern) != std::string::npos;
 }
@@ -275,6 +282,16 @@ void TGraphWindow::ReadViewFields() {
     Settings.YMin = EvaluateViewField(ViewField::YMin);
     Settings.YMax = EvaluateViewField(ViewField::YMax);
     RecomputeRanges(Settings, View);
+    if (!(View.XRange >= 1e-5L) || !(View.YRange >= 1e-5L)) {
+        // A typed view that has collapsed (min = max, min > max, or narrower
+        // than 1e-5) goes back silently to the last usable one, as a
+        // collapsed view after y-scaling does.
+        Settings.XMin = PreviousView.XMin;
+        Settings.XMax = PreviousView.XMax;
+        Settings.YMin = PreviousView.YMin;
+        Settings.YMax = PreviousView.YMax;
+        RecomputeRanges(Settings, View);
+    }
     RewriteViewFields(true);
 
     Settings.XStep = SampleStep(Settings, View, plotStep_);
@@ -306,10 +323,17 @@ void TGraphWindow::AddFormulaToSlot(const std::string& typed, int slot) {
     if (Settings.ImplicitMode) Slots.GraphRelation[i] = ImplicitRelationCode(text);
 
     if (Settings.Parametric && !Settings.ImplicitMode) {
+        const std::string second = AfterComma(text);
+        if (second.find_first_not_of(' ') == std::string::npos) {
+            // Without a second function the engine would only report "()";
+            // show the first one with the place of the missing second.
+            Translate(FindText(text, ",") ? BeforeComma(text) : text);
+            throw ESyntaxError("\r" + Upper(Trans.Outstring) + ",\r()");
+        }
         Translate(BeforeComma(text));
         Parser(1).SetExpression(Trans.Outstring);
         Slots.GraphFormula[i] = Trans.Outstring;
-        Translate(AfterComma(text));
+        Translate(second);
         Parser(2).SetExpression(Trans.Outstring);
         // Kept with the slot so that a full repaint draws every parametric
         // slot with its own second function, not the newest one's.
@@ -499,13 +523,7 @@ bool TGraphWindow::RepaintBody() {
     if (Settings.AutoYScale && !ViewGestureActive && !RunDataSetHook(FitViewToDataSets, ctx, false))
         return false;
 
-    if (Settings.ShowAxes && View.XRange > 1e-7L && View.YRange > 1e-7L &&
-        (Settings.AutoYScale || Flags.ReplotAll)) {
-        ComputeMapping(ctx);
-        DrawDivisions(ctx, 1);
-        DrawDivisions(ctx, 2);
-        DrawAxes(ctx);
-    }
+    if (Settings.AutoYScale || Flags.ReplotAll) DrawFrame(ctx);
 
     bool finished = true;
     if (ViewIsUsable(Settings, View)) {

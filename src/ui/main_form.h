@@ -196,7 +196,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Start-up, in the order the steps run.
@@ -223,7 +222,6 @@ private:
                       bool built = true);
     void AddButton(QToolBar* bar, int entry);
     void AddViewField(QToolBar* bar, ViewField field, const QString& label, const QString& hint);
-    void UpdateFormulaBoxWidth();
     void SetRelationItems();
     GraphMode Mode() const;
     void ResizeGraph();

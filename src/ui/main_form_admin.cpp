@@ -146,7 +146,6 @@ void TMainForm::RebuildToolbars(const ToolbarRecord& record) {
         if (viewFields_[i] && !fields[i].isNull()) viewFields_[i]->setText(fields[i]);
     if (plotStep_ && step > 0) plotStep_->setValue(step);
     SetUpMode();
-    UpdateFormulaBoxWidth();
     RedrawAll();
 }
 

@@ -223,7 +223,6 @@ void TMainForm::ResizeGraph() {
         resizePending_ = true;
         return;
     }
-    UpdateFormulaBoxWidth();
     WindowFlags& flags = graph_->Flags;
     flags.FullRepaint = true;
     if (!graph_->Settings.AutoYScale) flags.ReplotAll = true;
@@ -244,11 +243,6 @@ void TMainForm::ResizePicture() {
         picture->Resize(std::max(1, width), std::max(1, height),
                         background & 0x80000000u ? 0xC0C0C0 : background);
     }
-}
-
-void TMainForm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    UpdateFormulaBoxWidth();
 }
 
 void TMainForm::SaveSettings() {

@@ -228,9 +228,18 @@ void TMainForm::BuildToolbars() {
     formulaBox_ = new QComboBox(formulaBar_);
     formulaBox_->setEditable(true);
     formulaBox_->setInsertPolicy(QComboBox::NoInsert);
+    // Enter plots exactly what was typed: no inline completion from the
+    // preset list (0.5x would become 0.5x+2).
+    formulaBox_->setCompleter(nullptr);
     formulaBox_->setFont(big);
     formulaBox_->setToolTip("Formula input field");
     formulaBox_->lineEdit()->setMaxLength(255);
+    // The box takes what the bar leaves after the relation box and the
+    // buttons, and shrinks with the window down to a usable width instead
+    // of moving into the bar's overflow menu.
+    formulaBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    formulaBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    formulaBox_->setMinimumContentsLength(12);
     formulaBar_->addWidget(formulaBox_);
     connect(formulaBox_->lineEdit(), &QLineEdit::returnPressed, this, [this] { PlotCommand(); });
     for (int i = 36; i <= 42; ++i)
@@ -248,26 +257,6 @@ void TMainForm::BuildToolbars() {
         statusBar()->setSizeGripEnabled(true);
         statusBar()->hide();
     }
-    UpdateFormulaBoxWidth();
-}
-
-void TMainForm::UpdateFormulaBoxWidth() {
-    if (!formulaBar_ || !formulaBox_) return;
-    // As wide as the bar less the relation box and the Plot button; the
-    // remaining entries keep their own width.
-    int others = 0, items = 3;  // relation box, formula box, Plot button
-    for (int i = 36; i <= 42; ++i) {
-        if (i == toolbar::PlotGraph || !toolbarRecord_.Entries[i]) continue;
-        others += ToolbarEntries()[i].kind == ToolbarItemKind::Separator ? 8 : 25;
-        ++items;
-    }
-    const int spacing = formulaBar_->layout() ? formulaBar_->layout()->spacing() : 0;
-    // The slack covers the layout's spacing and margins; it does not depend
-    // on the Plot button, so leaving that out widens the box by its width.
-    const int slack = spacing * items + 16;
-    int width = formulaBar_->width() - kRelationBoxWidth - others - slack;
-    if (toolbarRecord_.Entries[toolbar::PlotGraph]) width -= kPlotButtonWidth;
-    formulaBox_->setFixedWidth(std::max(120, width));
 }
 
 }  // namespace kurvo

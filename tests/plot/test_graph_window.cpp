@@ -206,15 +206,24 @@ TEST_F(GraphFixture, ParametricSlotsKeepTheirOwnSecondFunction) {
     for (double r : Radii(host.picture(), kGraph[1], from)) ASSERT_NEAR(r, 60, 1.5);
 }
 
-TEST_F(GraphFixture, CompileErrorIsReportedAndTheFormulaKept) {
-    Plot("2x+");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(host.errors[0].rfind("Error parsing expression", 0), 0u) << host.errors[0];
-    EXPECT_EQ(host.formula, "2x+");
-    // The next formula plots normally.
-    Plot("x");
-    EXPECT_EQ(host.errors.size(), 1u);
-    EXPECT_FALSE(graph->Slots.GraphFormula[graph->Settings.LastGraph].empty());
+TEST_F(GraphFixture, CompileErrorIsReportedWithItsTextAndTheFormulaKept) {
+    struct Case { bool parametric; const char* typed; const char* detail; const char* next; };
+    // The engine's marker (CR) stands where the text stops making sense.
+    for (const Case& c : {Case{false, "2x+", "\r(2\rX+)", "x"}, Case{true, "t+,t", "\r(T\r)", "t,t"},
+                          Case{true, "t,2t*", "\r(2*T\r)", "t,t"}, Case{true, "t^2", "\r(T^2),\r()", "t,t"},
+                          Case{true, "t, ", "\r(T),\r()", "t,t"}}) {
+        SCOPED_TRACE(c.typed);
+        graph->Settings.Parametric = c.parametric;
+        host.errors.clear();
+        Plot(c.typed);
+        ASSERT_EQ(host.errors.size(), 1u);
+        EXPECT_EQ(host.errors[0], std::string("Error parsing expression:") + c.detail);
+        EXPECT_EQ(host.formula, c.typed);
+        // The next formula plots normally.
+        Plot(c.next);
+        EXPECT_EQ(host.errors.size(), 1u);
+        EXPECT_FALSE(graph->Slots.GraphFormula[graph->Settings.LastGraph].empty());
+    }
 }
 
 TEST_F(GraphFixture, AllHundredSlotsInUseRefusesAnotherGraph) {
@@ -318,6 +327,26 @@ TEST_F(GraphFixture, CollapsedViewAfterAutoScalingReverts) {
     EXPECT_EQ(host.field(ViewField::YMin), "-10");
     EXPECT_EQ(host.field(ViewField::YMax), "10");
     EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(GraphFixture, CollapsedTypedViewRevertsSilently) {
+    struct Case { const char *xmin, *xmax, *ymin, *ymax; };
+    for (const Case& c : {Case{"5", "5", "-10", "10"}, Case{"3", "1", "-10", "10"},
+                          Case{"0", "0.000001", "-10", "10"}, Case{"-10", "10", "2", "2"},
+                          Case{"-10", "10", "4", "-4"}}) {
+        SCOPED_TRACE(std::string(c.xmin) + " " + c.xmax + " " + c.ymin + " " + c.ymax);
+        host.fields = {"0", "6.283185", c.xmin, c.xmax, c.ymin, c.ymax};
+        Plot("x");
+        EXPECT_EQ(graph->Settings.XMin, -10);
+        EXPECT_EQ(graph->Settings.XMax, 10);
+        EXPECT_EQ(graph->Settings.YMin, -10);
+        EXPECT_EQ(graph->Settings.YMax, 10);
+        EXPECT_EQ(host.field(ViewField::XMax), "10");
+        EXPECT_EQ(host.field(ViewField::YMin), "-10");
+        EXPECT_GT(CurveLines(graph->Settings.LastGraph % 5), 0u);
+        EXPECT_TRUE(host.errors.empty());
+        EXPECT_TRUE(host.informations.empty());
+    }
 }
 
 // ---- undo ----------------------------------------------------------------------

@@ -114,6 +114,11 @@ TEST_F(InteractiveView, MovingFollowsTheMouseOrTheFrame) {
     EXPECT_EQ(form->Settings().YMin, -12);
     EXPECT_EQ(form->Settings().YMax, 8);
     EXPECT_EQ(form->Settings().XMin, -12);
+    // Undo goes back to the view before the last move.
+    form->Action("&Undo last action")->trigger();
+    EXPECT_EQ(form->Settings().YMin, -10);
+    EXPECT_EQ(form->Settings().XMin, -12);
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::YMin)->text(), "-10");
 
     // The two modes release each other.
     form->Action("Zoom in")->trigger();
@@ -134,13 +139,13 @@ namespace {
 
 TEST_F(InteractiveView, ZoomingPastTheFieldsPrecisionIsRefused) {
     auto form = StartSquare();
-    SetView(*form, "1", "1.000001", "1", "1.000001");
+    SetView(*form, "1", "1.00002", "1", "1.00002");
     form->Action("Zoom in")->trigger();
     Drag(form->Area(), {100, 100}, {101, 101});
     ASSERT_EQ(boxes_.information.size(), 1u);
     EXPECT_EQ(boxes_.information[0], "Sorry you can't zoom in any further.");
     EXPECT_EQ(form->ViewFieldEdit(ViewField::XMin)->text(), "1");
-    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMax)->text(), "1.000001");
+    EXPECT_EQ(form->ViewFieldEdit(ViewField::XMax)->text(), "1.00002");
     EXPECT_EQ(form->Settings().XMin, 1);
 }
 

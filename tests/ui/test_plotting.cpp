@@ -76,6 +76,26 @@ TEST_F(Plotting, EnterInTheFormulaBoxDrawsTheCurve) {
     EXPECT_EQ(form->Settings().LastGraph, 2);
 }
 
+TEST_F(Plotting, EnterPlotsWhatWasTypedAtAnyWindowSize) {
+    // The preset list holds 2x+1 and 0.5x+2: typing their beginnings must
+    // not complete them, also in the smallest window.
+    for (const QSize size : {QSize(900, 640), QSize(640, 480)}) {
+        auto form = Start(size.width(), size.height());
+        ASSERT_GE(form->FormulaBox()->findText("0.5x+2"), 0);
+        QComboBox* box = form->FormulaBox();
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_GE(box->width(), 150) << size.width();
+        for (const char* typed : {"0.5x", "2x"}) {
+            box->lineEdit()->clear();
+            Type(box, typed);
+            EXPECT_EQ(box->lineEdit()->text().toStdString(), typed);
+            Press(box, Qt::Key_Return);
+            const auto& graph = form->Graph();
+            EXPECT_EQ(graph.Slots.GraphText[size_t(graph.Settings.LastGraph)], typed);
+        }
+    }
+}
+
 TEST_F(Plotting, EnterInTheXMaxFieldPlotsWithTheNewView) {
     auto form = Start();
     form->FormulaBox()->setEditText("x");

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "ui/button_icons.h"
 #include "ui/help_browser.h"
@@ -114,6 +115,29 @@ TEST(ShippedFiles, HelpBrowserShowsTheProgramsOwnPages) {
     HelpBrowser builtIn(HelpBrowser::FolderFor("/nonexistent"));
     builtIn.Open("index.html");
     EXPECT_TRUE(builtIn.Browser()->toPlainText().contains("Kurvo32 Help"));
+}
+
+TEST(ShippedFiles, EveryHelpPageReadsInTheBrowserAsWritten) {
+    // The browser decodes the pages itself; what it shows must be the
+    // characters written, both from the folder and from the built-in copy,
+    // and no times sign beside the letter x (2×x reads as "2××").
+    const QDir dir(Source("help"));
+    for (const QString& folder : {Source("help"), HelpBrowser::FolderFor("/nonexistent")}) {
+        HelpBrowser browser(folder);
+        for (const QString& page : dir.entryList({"*.html"})) {
+            SCOPED_TRACE((folder + "/" + page).toStdString());
+            browser.Open(page);
+            const QString shown = browser.Browser()->toPlainText();
+            QTextDocument expected;
+            expected.setHtml(QString::fromUtf8(ReadAll(dir.filePath(page))));
+            EXPECT_EQ(shown.toStdString(), expected.toPlainText().toStdString());
+            for (const QString& garbled : {QString("\u00c3"), QString("\u00c2"), QString("\ufffd"),
+                                           QString("\u00d7x"), QString("x\u00d7")})
+                EXPECT_FALSE(shown.contains(garbled)) << garbled.toStdString();
+        }
+        browser.Open("formulas.html");
+        EXPECT_TRUE(browser.Browser()->toPlainText().contains("2x means 2\u00b7x"));
+    }
 }
 
 TEST(ShippedFiles, EveryButtonPictureLoads) {
