@@ -146,8 +146,6 @@ void DrawDivisionLayer(PlotContext& ctx, int direction, DivisionLayer layer, std
 
 void DrawLabels(PlotContext& ctx, const std::vector<AxisLabel>& labels, bool boxes) {
     const SettingsRecord& s = ctx.Settings;
-    if (labels.empty()) return;
-    const int height = LabelFontHeight(ctx);
     for (const AxisLabel& label : labels) {
         if (!boxes) {
             Text(ctx, label.Left, label.Top, label.Text);
@@ -155,8 +153,9 @@ void DrawLabels(PlotContext& ctx, const std::vector<AxisLabel>& labels, bool box
         }
         // The number's cell in the background colour, so that no grid line
         // runs through a minus sign or a digit.
-        const int width = LabelTextWidth(ctx, label.Text);
         ctx.OnBoth([&](Canvas& c) {
+            SetLabelFont(ctx, c);
+            const int width = c.TextWidth(label.Text), height = c.TextHeight(label.Text);
             c.SetBrushStyle(BrushStyle::Solid);
             c.SetBrushColour(s.BackgroundColour);
             c.FillRect(label.Left, label.Top, label.Left + width, label.Top + height);

@@ -2,6 +2,8 @@
 // solid and dashed axes, arrowheads and labels.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "plot/axes.h"
 #include "support/recording_canvas.h"
 #include "ui/qimage_canvas.h"
@@ -92,6 +94,35 @@ TEST_F(Frame, NumbersMoveToTheOtherSideOfAnAxisNearTheEdge) {
     // The x axis is 10 pixels above the bottom: its numbers sit above it.
     EXPECT_EQ(CountIn(PlotScene::kFont, 0, 391, 400, 400), 0);
     EXPECT_GT(CountIn(PlotScene::kFont, 90, 370, 400, 390), 10);
+}
+
+TEST_F(Frame, NoGridLineRunsThroughANumber) {
+    // Moved views put small-grid lines through the numbers' rows and
+    // columns; every number's cell keeps only its own pixels.
+    auto& s = scene.settings;
+    s.ShowGrid = true;
+    for (int k = 0; k < 12; ++k) {
+        SCOPED_TRACE(k);
+        const long double shift = k * 0.15L;
+        scene.SetView(-10 + shift, 10 + shift, -10 + shift, 10 + shift, 400, 400);
+        Draw();
+        const PixelMapping& map = scene.ctx.Mapping;
+        picture.SetFont(s.FontName, s.FontSize, s.FontColour);
+        const int height = picture.TextHeight("8");
+        int checked = 0;
+        for (int t = -8; t <= 8; t += 2) {
+            const long double c = map.XScale * t + map.XOffset;
+            if (t == 0 || c < 20 || c > 380) continue;
+            const std::string text = AxisNumberText(t, false);
+            const int left = int(std::lround(double(c))) - picture.TextWidth(text) / 2;
+            const int top = 400 - map.XAxisRow + 8;
+            const int right = left + picture.TextWidth(text);
+            EXPECT_EQ(CountIn(PlotScene::kGrid, left, top, right, top + height), 0) << text;
+            EXPECT_GT(CountIn(PlotScene::kFont, left, top, right, top + height), 3) << text;
+            ++checked;
+        }
+        EXPECT_GE(checked, 6);
+    }
 }
 
 TEST_F(Frame, PiAxisNumbers) {
