@@ -1,4 +1,5 @@
-// The graph editor: the command run when kurvo32 has no arguments.
+// The graph editor: the command run when kurvo32 has no arguments, or a
+// file to open (kurvo32 FILE.kvo).
 #include <QApplication>
 #include <QTimer>
 
@@ -27,6 +28,13 @@ int RunEditor(int argc, char** argv) {
     // The splash goes as soon as the main window has the focus.
     splash->finish(&form);
     splash->deleteLater();
+    // A workspace file handed over by the desktop (kurvo32 FILE.kvo) opens
+    // once the window is up, so its message shows over the empty window.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() >= 2) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &form, [&form, path] { form.OpenNamedFile(path); });
+    }
     return app.exec();
 }
 

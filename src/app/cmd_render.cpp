@@ -198,7 +198,7 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
         if (setup.exitNow) return *setup.exitNow;
     }
     if (const std::string problem = finish.check(setup); !problem.empty()) return Fail(problem);
-    if (setup.formulas == 0) return Fail("no formula given");
+    if (setup.formulas == 0 && setup.workspaceFiles == 0 && !setup.savesWorkspace) return Fail("no formula given");
 
     const auto app = StartHeadlessGui(argv[0]);
     HeadlessHost host(setup.width, setup.height);
@@ -207,6 +207,10 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
 
     RenderRun run{setup, host, graph};
     for (const OrderedArg& a : parsed.args) {
+        if (a.option.isEmpty() && IsWorkspaceArgument(a.value)) {
+            OpenWorkspaceArgument(run, a.value);
+            continue;
+        }
         if (a.option.isEmpty()) {
             host.Formula = Utf8ToCp1252(a.value);
             graph.PlotCommand();

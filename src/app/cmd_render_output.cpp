@@ -59,13 +59,15 @@ const RenderActionRegistration rows({
 }  // namespace
 
 std::string CheckPictureOutput(const RenderSetup& s) {
-    if (s.output.empty() && s.savePicture.empty()) return "-o FILE is required";
+    if (s.output.empty() && s.savePicture.empty())
+        return s.savesWorkspace ? std::string() : "-o FILE is required";
     if (!PictureFormatOf(TargetOf(s)))
         return "the output must end in .png, .bmp, .gif, .svg or .pdf";
     return {};
 }
 
 std::string WriteRenderPicture(RenderRun& run) {
+    if (run.setup.output.empty() && run.setup.savePicture.empty()) return {};  // a workspace run
     const RecordingCanvas* recording = run.graph.PictureRecording();
     QImageCanvas* raster = run.host.LastPicture();
     if (!recording || !raster) return "nothing was drawn";

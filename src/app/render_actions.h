@@ -41,6 +41,10 @@ struct RenderSetup {
     std::string savePicture;
     std::string filter = "bmp";
     bool viaClipboard = false;
+    // Workspace files (cmd_render_workspace.cpp): files to open, and
+    // whether the run saves one, which makes the picture optional.
+    int workspaceFiles = 0;
+    bool savesWorkspace = false;
 };
 
 // What the in-order actions work on.
@@ -91,6 +95,11 @@ std::string StartRenderGraph(const RenderSetup& setup, HeadlessHost& host, TGrap
 // check, and the write as the picture's format asks.
 std::string CheckPictureOutput(const RenderSetup& setup);
 std::string WriteRenderPicture(RenderRun& run);
+
+// A bare argument that is a workspace file to open (ends in ".kvo" and
+// names an existing file), and its "&Open".
+bool IsWorkspaceArgument(const std::string& argument);
+void OpenWorkspaceArgument(RenderRun& run, const std::string& argument);
 
 struct RenderActionRegistration {
     RenderActionRegistration(std::initializer_list<RenderAction> rows) {

@@ -19,6 +19,10 @@ enum RelationCode : uint8_t {
     kRelationEqual = 4,         // =
 };
 
+// The relation code of an implicit formula, read from the formula itself
+// (the graph window and the workspace file reader).
+uint8_t ImplicitRelationCode(const std::string& text);
+
 // Strict relations draw their boundary dashed.
 constexpr bool IsStrictRelation(uint8_t code) {
     return code == kRelationGreater || code == kRelationLess;

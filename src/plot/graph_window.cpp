@@ -55,18 +55,6 @@ int RelationCodeOf(const std::string& text) {
     return -1;
 }
 
-// Implicit relations are read from the formula itself; each later match
-// overrides an earlier one.
-uint8_t ImplicitRelationCode(const std::string& text) {
-    uint8_t code = kRelationEqual;
-    if (Contains(text, ">")) code = kRelationGreater;
-    if (Contains(text, "<")) code = kRelationLess;
-    if (Contains(text, "=")) code = kRelationEqual;
-    if (Contains(text, ">=") || Contains(text, "=>")) code = kRelationGreaterEqual;
-    if (Contains(text, "<=") || Contains(text, "=<")) code = kRelationLessEqual;
-    return code;
-}
-
 // The sampling step: a quarter of a plot step across x in Cartesian and
 // implicit modes, across t in polar and parametric modes.
 long double SampleStep(const SettingsRecord& s, const GraphView& v, int32_t plotStep) {
@@ -109,6 +97,17 @@ bool ViewIsUsable(const SettingsRecord& s, const GraphView& v) {
 }
 
 }  // namespace
+
+// Each later match overrides an earlier one.
+uint8_t ImplicitRelationCode(const std::string& text) {
+    uint8_t code = kRelationEqual;
+    if (Contains(text, ">")) code = kRelationGreater;
+    if (Contains(text, "<")) code = kRelationLess;
+    if (Contains(text, "=")) code = kRelationEqual;
+    if (Contains(text, ">=") || Contains(text, "=>")) code = kRelationGreaterEqual;
+    if (Contains(text, "<=") || Contains(text, "=<")) code = kRelationLessEqual;
+    return code;
+}
 
 TGraphWindow::TGraphWindow(GraphHost& host) : host_(host) {
     for (auto& p : parsers_) p.SetHost(this);
@@ -383,7 +382,8 @@ void TGraphWindow::PlotCommandBody() {
     bool stopped = false;
     if (!text.empty() || Flags.DataSetsLoaded) {
         if (!text.empty()) PreviousFormulaText = text;
-        if (!Settings.AutoYScale) {
+        // A loaded workspace is plotted in the slots it was read into.
+        if (!Settings.AutoYScale && !Flags.LoadedFromFile) {
             if (Settings.LastGraph >= kGraphSlotCount - 1) {
                 host_.ShowInformation(kNoFreeSlot);
                 return;

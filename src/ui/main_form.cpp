@@ -34,6 +34,7 @@
 #include "workspace/file_type_registration.h"
 #include "workspace/required_files.h"
 #include "workspace/settings_file.h"
+#include "workspace/workspace_file.h"
 
 static void InitTemplateResources() { Q_INIT_RESOURCE(data_template); }
 
@@ -216,6 +217,7 @@ void TMainForm::BuildMenus() {
     BindCalculatorEntries();
     BindAnalysisDialogs();
     WireDataSetEntries();
+    WireWorkspaceEntries();
     WireEditors();
 }
 

@@ -41,6 +41,7 @@ class TDataMarksDialog;
 class TDataSaveDialog;
 class TDataSets;
 class TDeleteDialog;
+class TWorkspaceFile;
 class MessageBoxes;
 class TGraphWindow;
 class TGraphTrace;
@@ -156,6 +157,11 @@ public:
     void ShowDataSaveDialog();
     void ShowCoordinatesDialog();
     void ShowDeleteDialog();
+    // Workspace files (main_form_workspace.cpp).
+    TWorkspaceFile& WorkspaceFile();
+    void SaveGraphFile();
+    // "&Open" on a file named without the dialog (the command line).
+    void OpenNamedFile(const QString& path);
 
     // ---- editor dialogs (main_form_editors.cpp): made on first showing,
     // null before; then kept, so their fields keep what was typed.
@@ -203,6 +209,7 @@ private:
     void WireOutputEntries();
     void BindCalculatorEntries();  // main_form_calculators.cpp
     void WireDataSetEntries();
+    void WireWorkspaceEntries();
     std::function<void(const std::function<void()>&)> Guard();
     void WireEditors();
     void CreateWindowState();
@@ -307,6 +314,7 @@ private:
     TStatisticsDialog* statisticsDialog_ = nullptr;
     TRegressionDialog* regressionDialog_ = nullptr;
     std::shared_ptr<TDataSets> dataSets_;
+    std::unique_ptr<TWorkspaceFile> workspaceFile_;
     QPointer<TDataSaveDialog> dataSaveDialog_;
     QPointer<TCoordinatesDialog> coordinatesDialog_;
     QPointer<TDeleteDialog> deleteDialog_;

@@ -33,7 +33,10 @@ void ShowKept(Dialog* dialog) {
 }  // namespace
 
 TDataSets& TMainForm::DataSetCommands() {
-    if (!dataSets_) dataSets_ = std::make_shared<TDataSets>(*graph_);
+    if (!dataSets_) {
+        dataSets_ = std::make_shared<TDataSets>(*graph_);
+        WorkspaceFile();  // takes the ".kvo" files of "&Open"
+    }
     return *dataSets_;
 }
 

@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdint>
 
 namespace kurvo::test {
@@ -18,6 +21,17 @@ std::string cp1252(const std::string& utf8) {
         out += cp < 0x100 ? static_cast<char>(cp) : '?';
     }
     return out;
+}
+
+void WithFileSizeLimit(size_t bytes, const std::function<void()>& write) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit old{}, small{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    small = old;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    write();
+    setrlimit(RLIMIT_FSIZE, &old);
 }
 
 }  // namespace kurvo::test
