@@ -97,6 +97,9 @@ void TWorkspaceFile::Restore(GraphFileState& state) {
     if (haveData) graph_.SetDataSetsMenu(true);
     graph_.Trans.Degrees = graph_.Settings.Degrees;
     graph_.Flags.LoadedFromFile = true;
+    // The plotters draw only once a formula was made ready, which a fresh
+    // window has never done.
+    graph_.Flags.FormulaReady = !graph_.Slots.GraphFormula[0].empty();
     if (SettingsRestored) SettingsRestored();
 
     graph_.RewriteViewFields(true);

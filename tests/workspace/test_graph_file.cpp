@@ -247,14 +247,20 @@ struct WorkspaceFixture : ::testing::Test {
 
     void SetUp() override {
         SetDecimalSeparator('.');
-        graph = std::make_unique<TGraphWindow>(host);
-        sets = std::make_unique<TDataSets>(*graph);
-        file = std::make_unique<TWorkspaceFile>(*sets);
+        Fresh();
         host.formula = "x^2";
         graph->PlotCommand();
         sets->CoordinatesOK({"1,2", "3,4"});
         host.formula = "2x";
         graph->PlotCommand();
+    }
+    // A window as start-up leaves it, nothing plotted yet.
+    void Fresh() {
+        file.reset();
+        sets.reset();
+        graph = std::make_unique<TGraphWindow>(host);
+        sets = std::make_unique<TDataSets>(*graph);
+        file = std::make_unique<TWorkspaceFile>(*sets);
     }
     QString Write(const char* name, const Lines& lines) {
         QFile f(dir.filePath(name));
@@ -295,8 +301,10 @@ TEST_F(WorkspaceFixture, OpenReplotsAndSaveOpenCyclesKeepTheSlots) {
     for (int line : {67, 70, 71, 72, 93, 94, 95, 96, 97}) d.Line(line) = "1";
     d.Line(73) = "8";
     const QString path = Write("lesson.kvo", d.file);
+    Fresh();
     for (int cycle = 0; cycle < 3; ++cycle) {
         ASSERT_TRUE(file->Open(path)) << cycle;
+        for (size_t i : {0, 1}) EXPECT_FALSE(host.picture().LinesIn(graph->Settings.GraphColours[i]).empty()) << i;
         EXPECT_EQ(graph->Settings.LastGraph, 1) << cycle;
         EXPECT_EQ(graph->Slots.GraphText[1], "sin(x)");
         EXPECT_FALSE(graph->Slots.GraphFormula[1].empty());
