@@ -1,6 +1,7 @@
 #include "analysis_cli.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -8,6 +9,7 @@
 #include "headless_host.h"
 #include "plot/graph_window.h"
 #include "workspace/data_sets.h"
+#include "workspace/workspace_file.h"
 
 namespace kurvo::app {
 
@@ -34,9 +36,14 @@ bool ParseAnalysisArgs(const std::string& command, const std::string& help, int 
     return true;
 }
 
-bool OpenDataSetFiles(TDataSets& sets, const std::vector<std::string>& files) {
-    for (const std::string& file : files)
-        if (!sets.OpenFile(QFile::decodeName(file.c_str()))) return false;
+bool OpenDataSetFiles(TDataSets& sets, TWorkspaceFile& workspace, const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const QString path = QFile::decodeName(file.c_str());
+        // "&Open" hands a workspace to its reader without asking how it
+        // went; the reader itself says whether the file could be read.
+        const bool workspaceFile = QFileInfo(path).suffix().toLower() == "kvo";
+        if (!(workspaceFile ? workspace.Open(path) : sets.OpenFile(path))) return false;
+    }
     return true;
 }
 
@@ -53,7 +60,9 @@ int RunOnDataSets(const std::string& command, char* argv0, const RenderSetup& se
     if (beforeLoading)
         if (const std::string problem = beforeLoading(run); !problem.empty()) return AnalysisFail(command, problem);
     TDataSets sets(graph);
-    if (!OpenDataSetFiles(sets, files)) return 2;
+    TWorkspaceFile workspace(sets);
+    workspace.SettingsRestored = [&host, &graph] { host.FillControls(graph.Settings); };
+    if (!OpenDataSetFiles(sets, workspace, files)) return 2;
     return body(run);
 }
 

@@ -15,6 +15,7 @@
 namespace kurvo {
 class HeadlessHost;
 class TDataSets;
+class TWorkspaceFile;
 }  // namespace kurvo
 
 namespace kurvo::app {
@@ -28,9 +29,10 @@ int AnalysisFail(const std::string& command, const std::string& message);
 bool ParseAnalysisArgs(const std::string& command, const std::string& help, int argc, char** argv,
                        QList<QCommandLineOption> options, ParsedArgs& parsed, int& status);
 
-// Each file through "&Open", in order. False at the first file that
-// cannot be read (its message was shown).
-bool OpenDataSetFiles(TDataSets& sets, const std::vector<std::string>& files);
+// Each file through "&Open", in order: a ".kvo" workspace replaces what
+// was read before, as in the window. False at the first file that cannot
+// be read (its message was shown).
+bool OpenDataSetFiles(TDataSets& sets, TWorkspaceFile& workspace, const std::vector<std::string>& files);
 
 // Starts the graph object as render does, runs `beforeLoading` ("" or the
 // problem), reads `files` and runs `body`, whose result is the exit

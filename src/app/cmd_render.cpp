@@ -20,7 +20,6 @@
 #include "headless_host.h"
 #include "ordered_args.h"
 #include "plot/graph_window.h"
-#include "plot/relation_box.h"
 #include "plot/settings_fields.h"
 #include "plot/settings_record.h"
 #include "render_actions.h"
@@ -154,9 +153,6 @@ std::string StartRenderGraph(const RenderSetup& setup, HeadlessHost& host, TGrap
         ApplyMode(setup, graph.Settings);
     }
     host.FillControls(graph.Settings);
-    // The relation box holds the mode's relation; in Cartesian mode "y=".
-    const auto relations = RelationBoxItems(graph.Settings, {"y="});
-    host.Relation = relations.empty() ? std::string() : relations.front();
     return {};
 }
 

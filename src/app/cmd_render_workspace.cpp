@@ -9,7 +9,6 @@
 #include "expr/errors.h"
 #include "headless_host.h"
 #include "plot/graph_window.h"
-#include "plot/relation_box.h"
 #include "render_actions.h"
 #include "workspace/data_sets.h"
 #include "workspace/workspace_file.h"
@@ -21,11 +20,7 @@ namespace {
 // graph object on first use.
 struct WorkspaceCommands {
     explicit WorkspaceCommands(RenderRun& run) : sets(run.graph), file(sets) {
-        file.SettingsRestored = [&run] {
-            run.host.FillControls(run.graph.Settings);
-            const auto relations = RelationBoxItems(run.graph.Settings, {"y="});
-            run.host.Relation = relations.empty() ? std::string() : relations.front();
-        };
+        file.SettingsRestored = [&run] { run.host.FillControls(run.graph.Settings); };
     }
     TDataSets sets;
     TWorkspaceFile file;

@@ -4,6 +4,7 @@
 
 #include "expr/encoding.h"
 #include "expr/real_format.h"
+#include "plot/relation_box.h"
 #include "plot/settings_record.h"
 #include "ui/qimage_canvas.h"
 
@@ -30,6 +31,9 @@ void HeadlessHost::FillControls(const SettingsRecord& s) {
     std::string step = s.PlotStepText;
     if (const size_t comma = step.find(','); comma != std::string::npos) step.erase(comma, 1);
     PlotStep = step.empty() ? "256" : step;
+    // The relation box holds the mode's relation; in Cartesian mode "y=".
+    const auto relations = RelationBoxItems(s, {"y="});
+    Relation = relations.empty() ? std::string() : relations.front();
 }
 
 void HeadlessHost::ShowInformation(const std::string& text) {

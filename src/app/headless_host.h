@@ -39,8 +39,8 @@ public:
     bool HasPlotStepField() const override { return StepField; }
     std::string PlotStepFieldText() const override { return PlotStep; }
 
-    // The view fields and the plot step field as start-up fills them from
-    // the settings.
+    // The view fields, the plot step field and the relation box as
+    // start-up fills them from the settings.
     void FillControls(const SettingsRecord& s);
 
     void ShowInformation(const std::string& text) override;

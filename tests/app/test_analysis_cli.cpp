@@ -138,6 +138,20 @@ TEST_F(AnalysisCli, TransformAppliesToTheFirstSet) {
     });
 }
 
+TEST_F(AnalysisCli, WorkspaceFilesBringTheirDataSets) {
+    const auto saved = test::RunProgram(KURVO32_BIN, {"render", "--open", Path("a.csv"), "--open", Path("b.tsv"),
+                                                      "--save-workspace", Path("w.kvo")});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    Write("old.kvo", "not a workspace\r\n");
+    Check({
+        {{"stats", "--digits", "2", "w.kvo"}, 0,
+         Boxes({"3", "6", "14", "2", "0.82", "1", "12", "56", "4", "1.6", "2", "-2", "1", "1"})},
+        // The workspace replaces the set read before it and keeps its count.
+        {{"transform", "--translate", "1", "1", "point.csv", "w.kvo"}, 0, "2,3\n3,5\n#\n3,6\n#\nImages: 3\n"},
+        {{"fit", "old.kvo"}, 2, "", "cannot be read"},
+    });
+}
+
 TEST_F(AnalysisCli, TransformWritesThePictureWithTheMirrorLine) {
     const std::string out = dir.path().toStdString() + "/t.png";
     Check({{{"transform", "--reflect-x", "0", "--size", "200x100", "--view", "-5,5,-5,5", "--picture", out,
