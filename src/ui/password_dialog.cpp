@@ -17,6 +17,7 @@ TPasswordDialog::TPasswordDialog(QWidget* parent, MessageBoxes& boxes, const std
                                  std::function<void()> granted)
     : QDialog(parent), boxes_(boxes), record_(passwordRecord), granted_(std::move(granted)) {
     setWindowTitle("Administrator Password");
+    setMinimumWidth(280);  // wide enough for the whole caption
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Enter password:", this));
     field_ = new QLineEdit(this);
@@ -39,6 +40,12 @@ void TPasswordDialog::showEvent(QShowEvent* event) {
 void TPasswordDialog::OKBtnClick() {
     if (!PasswordAccepted(Utf8ToCp1252(field_->text().toStdString()), record_)) {
         boxes_.Information(kIncorrectPassword);
+        // The message box hands the focus back to the main window; the
+        // next try is typed here, over the wrong one.
+        raise();
+        activateWindow();
+        field_->setFocus();
+        field_->selectAll();
         return;
     }
     granted_();

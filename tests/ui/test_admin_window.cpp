@@ -70,6 +70,7 @@ TEST_F(AdminWindow, EachProtectedEntryAsksThePasswordFirst) {
         gate->OKBtnClick();
         EXPECT_EQ(boxes_.information, std::vector<QString>{"Incorrect password.  Please try again."});
         EXPECT_TRUE(gate->isVisible());
+        EXPECT_EQ(gate->Field()->selectedText(), "wrong");  // the next try types over it
         EXPECT_EQ(ThroughGate(*form, c.entry), c.title);
     }
 }
