@@ -183,7 +183,7 @@ PlotResult CartesianRun::Run() {
     if (firstPlaced_) ctx_.OnBoth([&](Canvas& c) { c.MoveTo(firstColumn_, firstRow_); });
     if (ctx_.InverseMode) *ctx_.InverseMode = false;
     if (stopped) return PlotResult::Stopped;
-    if (s_.FamilyActive && ctx_.Host) ctx_.Host->AdvanceFamily();
+    if (s_.FamilyActive && ctx_.Host && !ctx_.FamilyAdvanceDeferred) ctx_.Host->AdvanceFamily();
     return PlotResult::Done;
 }
 

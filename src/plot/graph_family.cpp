@@ -57,9 +57,18 @@ bool TGraphWindow::DefineFamily(const std::string& count, const std::array<std::
         } else {
             Parser(1).SetExpression(Slots.GraphFormula[0]);
         }
-        if (Settings.AutoYScale && !AutoScaleNewest()) return true;
+    } catch (const std::exception& error) {
+        Report(error);
+        return true;
+    }
+    Settings.FamilyActive = true;
+    RedrawFamily();
+    return true;
+}
 
-        Settings.FamilyActive = true;
+void TGraphWindow::RedrawFamily() {
+    try {
+        if (Settings.AutoYScale && !AutoScaleNewest()) return;
         Flags.FullRepaint = true;
         Flags.ReplotAll = true;
         const bool finished = RepaintBody();
@@ -70,7 +79,6 @@ bool TGraphWindow::DefineFamily(const std::string& count, const std::array<std::
         Flags.FullRepaint = false;
         Report(error);
     }
-    return true;
 }
 
 }  // namespace kurvo

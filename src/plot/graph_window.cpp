@@ -562,7 +562,11 @@ bool TGraphWindow::DrawSlot(PlotContext& ctx, int slot) {
 
     PlotResult result = PlotResult::Done;
     const bool cartesian = Settings.CartesianMode && !Settings.ImplicitMode;
-    if (cartesian && !Settings.Parametric) {
+    const bool passes = cartesian && !Settings.Parametric;
+    // A member drawn in several passes (curve, derived curves, shading)
+    // keeps its constants until the last one.
+    ctx.FamilyAdvanceDeferred = passes || Settings.ImplicitMode;
+    if (passes) {
         result = PlotCartesian(ctx, Flags.HasDerivativeCall, Flags.HasIntegralCall);
         Flags.HasDerivativeCall = false;
         Flags.HasIntegralCall = false;
@@ -596,10 +600,12 @@ bool TGraphWindow::DrawSlot(PlotContext& ctx, int slot) {
             return false;
     }
     if (!Settings.AutoYScale) Flags.ReplotAll = false;
-    if (cartesian && !Settings.Parametric) {
+    if (passes) {
         // The derived passes leave the slot's own formula in parser 1.
         if (ShadeCartesian(ctx, Slots.GraphRelationText[i]) == PlotResult::Stopped) return false;
     }
+    if (ctx.FamilyAdvanceDeferred && Settings.FamilyActive) AdvanceFamily();
+    ctx.FamilyAdvanceDeferred = false;
     return true;
 }
 

@@ -96,6 +96,10 @@ public:
     // member with the constants moved on by the steps. A field that is not
     // a number is reported, with the fields before it taken.
     bool DefineFamily(const std::string& count, const std::array<std::string, 16>& steps);
+    // The family as defined, drawn again after a change of the view or of
+    // square axes (a plot command would end it): y-scaled when AutoYScale
+    // is set, the constants back afterwards.
+    void RedrawFamily();
     // The message that refuses a number field before anything changes, or "".
     static std::string FamilyCountRefusal(const std::string& count);
 

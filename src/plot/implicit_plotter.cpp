@@ -188,7 +188,7 @@ PlotResult PlotImplicitSingle(PlotContext& ctx, const std::string& secondBranch,
         // A branch that does not translate or compile: what was drawn stays.
         return PlotResult::Done;
     }
-    if (ctx.Settings.FamilyActive && ctx.Host) ctx.Host->AdvanceFamily();
+    if (ctx.Settings.FamilyActive && ctx.Host && !ctx.FamilyAdvanceDeferred) ctx.Host->AdvanceFamily();
     return PlotResult::Done;
 }
 
@@ -266,7 +266,7 @@ PlotResult PlotImplicitGeneral(PlotContext& ctx) {
             lastColumn = column;
         }
     }
-    if (s.FamilyActive && ctx.Host) ctx.Host->AdvanceFamily();
+    if (s.FamilyActive && ctx.Host && !ctx.FamilyAdvanceDeferred) ctx.Host->AdvanceFamily();
     return PlotResult::Done;
 }
 

@@ -89,6 +89,10 @@ struct PlotContext {
     bool* HasIntegralCall = nullptr;
     bool* InverseMode = nullptr;
     bool* ReplotAll = nullptr;  // set by SquareTheAxes
+    // Set while one family member is drawn in several passes (its curve,
+    // derivative, integral, shading): the caller then advances the
+    // family once, after the last pass, instead of the plotter.
+    bool FamilyAdvanceDeferred = false;
 
     PlotContext(SettingsRecord& settings, GraphView& view, PixelMapping& mapping)
         : Settings(settings), View(view), Mapping(mapping) {}

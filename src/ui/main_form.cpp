@@ -171,6 +171,10 @@ void TMainForm::BuildMenus() {
     bind("&Square x  and y axes", [this] {
         Settings().SquareAxes = !Settings().SquareAxes;
         RunGuarded([this] {
+            if (Settings().FamilyActive) {
+                graph_->RedrawFamily();
+                return;
+            }
             if (!Settings().AutoYScale) --Settings().LastGraph;
             graph_->Flags.FullRepaint = true;
             graph_->Flags.ReplotAll = true;

@@ -76,7 +76,9 @@ void TMainForm::ZoomOut() {
         graph_->PreviousView = before;
         if (graph_->Parser(1).Expression().empty() && s.LastGraph >= 0)
             graph_->Parser(1).SetExpression(graph_->Slots.GraphFormula[static_cast<size_t>(s.LastGraph)]);
-        if (s.AutoYScale) {
+        if (s.FamilyActive) {
+            graph_->RedrawFamily();
+        } else if (s.AutoYScale) {
             // The plot command scales y to the wider x range.
             graph_->PlotCommand();
         } else {

@@ -66,6 +66,7 @@ TEST_F(FamilyFixture, MembersAreDrawnWithSavedConstantsPlusStepMultiples) {
         const char* count;
         std::map<size_t, const char*> steps;
         std::map<int, double> pixels;  // member -> row above the centre, or radius
+        bool derived = false;          // derivative and integral shown too
     };
     const Case cases[] = {
         {"a steps by 1", true, false, "a", "4", {{kA, "1"}}, {{0, 20}, {1, 40}, {2, 60}, {3, 80}}},
@@ -74,12 +75,15 @@ TEST_F(FamilyFixture, MembersAreDrawnWithSavedConstantsPlusStepMultiples) {
         {"negative real step", true, false, "a", "2", {{kA, "-0.5"}}, {{0, 20}, {1, 10}}},
         {"parametric: y(t) steps too", true, true, "t,a", "2", {{kA, "2"}}, {{0, 20}, {1, 60}}},
         {"polar radii", false, false, "a", "3", {{kA, "1"}}, {{0, 20}, {1, 40}, {2, 60}}},
+        {"derived curves: one step a member", true, false, "a", "3", {{kA, "1"}}, {{0, 20}, {1, 40}, {2, 60}},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
         graph->Settings.CartesianMode = c.cartesian;
         graph->Settings.Parametric = c.parametric;
+        graph->Settings.PlotDerivative = graph->Settings.PlotIntegral = c.derived;
         graph->Settings.Constants[kA] = 1;
         graph->Settings.Constants[kC] = 1;
         graph->Settings.Constants[kD] = 1;

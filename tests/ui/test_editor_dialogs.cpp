@@ -133,19 +133,32 @@ TEST_F(EditorDialogs, FamiliesFilterTheNumberFieldAndDrawTheFamily) {
     EXPECT_TRUE(form->Settings().FamilyActive);
     EXPECT_EQ(form->Graph().Slots.GraphFormula[2], form->Graph().Slots.GraphFormula[0]);
     // y = 1, 3, 5 in the first three graph colours, at the picture's middle column.
-    const QImage* picture = form->PictureImage();
-    ASSERT_NE(picture, nullptr);
     const SettingsRecord& s = form->Settings();
-    for (int k = 0; k < 3; ++k) {
-        const Colour c = s.GraphColours[k];
-        const int row = int((double(s.YMax) - (1 + 2 * k)) / double(s.YMax - s.YMin) * picture->height());
-        bool found = false;
-        for (int y = row - 2; y <= row + 2; ++y)
-            found = found || (picture->pixel(picture->width() / 2, y) & 0xFFFFFF) ==
-                                 (qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFF);
-        EXPECT_TRUE(found) << "member " << k;
-    }
-    EXPECT_EQ(s.Constants[0], 1);
+    auto expectMembers = [&](const char* after) {
+        SCOPED_TRACE(after);
+        EXPECT_TRUE(s.FamilyActive);
+        const QImage* picture = form->PictureImage();
+        ASSERT_NE(picture, nullptr);
+        for (int k = 0; k < 3; ++k) {
+            const Colour c = s.GraphColours[k];
+            const int row = int((double(s.YMax) - (1 + 2 * k)) / double(s.YMax - s.YMin) * picture->height());
+            bool found = false;
+            for (int y = row - 2; y <= row + 2; ++y)
+                found = found || (picture->pixel(picture->width() / 2, y) & 0xFFFFFF) ==
+                                     (qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFF);
+            EXPECT_TRUE(found) << "member " << k;
+        }
+        EXPECT_EQ(s.Constants[0], 1);
+    };
+    expectMembers("defined");
+    // Square axes and a zoom draw the family again instead of ending it.
+    form->Action("&Square x  and y axes")->trigger();
+    expectMembers("square axes");
+    form->Action("Zoom out")->trigger();
+    expectMembers("zoom out");
+    form->Action("Automatic &y-scaling")->trigger();
+    form->Action("Zoom out")->trigger();
+    expectMembers("zoom out with automatic y-scaling");
 }
 
 }  // namespace
