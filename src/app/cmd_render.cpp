@@ -48,7 +48,7 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 namespace {
 
 const char* kRenderUsage =
-    "Usage: kurvo32 render [OPTIONS] FORMULA...\n"
+    "Usage: kurvo32 render [OPTIONS] [FORMULA...]\n"
     "Plots each FORMULA in turn, as if typed into the formula box and plotted,\n"
     "and writes the picture. Options apply to the formulas that follow them.\n\n";
 
@@ -194,7 +194,6 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
         if (setup.exitNow) return *setup.exitNow;
     }
     if (const std::string problem = finish.check(setup); !problem.empty()) return Fail(problem);
-    if (setup.formulas == 0 && setup.workspaceFiles == 0 && !setup.savesWorkspace) return Fail("no formula given");
 
     const auto app = StartHeadlessGui(argv[0]);
     HeadlessHost host(setup.width, setup.height);
@@ -202,6 +201,12 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
     if (const std::string problem = StartRenderGraph(setup, host, graph); !problem.empty()) return Fail(problem);
 
     RenderRun run{setup, host, graph};
+    if (setup.formulas == 0) {
+        // Nothing will be plotted: the empty graph as the window first shows it.
+        graph.Flags.FullRepaint = graph.Flags.ReplotAll = true;
+        graph.Repaint();
+        graph.Flags.FullRepaint = graph.Flags.ReplotAll = false;
+    }
     for (const OrderedArg& a : parsed.args) {
         if (a.option.isEmpty() && IsWorkspaceArgument(a.value)) {
             OpenWorkspaceArgument(run, a.value);

@@ -60,7 +60,7 @@ const RenderActionRegistration rows({
 
 std::string CheckPictureOutput(const RenderSetup& s) {
     if (s.output.empty() && s.savePicture.empty())
-        return s.savesWorkspace ? std::string() : "-o FILE is required";
+        return s.savesWorkspace || s.pictureOptional ? std::string() : "-o FILE is required";
     if (!PictureFormatOf(TargetOf(s)))
         return "the output must end in .png, .bmp, .gif, .svg or .pdf";
     return {};

@@ -34,6 +34,12 @@ WorkspaceCommands& CommandsOf(RenderRun& run) {
 
 QString PathOf(const std::string& value) { return QString::fromStdString(value); }
 
+}  // namespace
+
+TDataSets& RunDataSets(RenderRun& run) { return CommandsOf(run).sets; }
+
+namespace {
+
 std::string ParseOpen(RenderSetup& s, const std::string& v) {
     if (v.empty()) return "--open needs a file name";
     ++s.workspaceFiles;

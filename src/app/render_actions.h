@@ -20,6 +20,7 @@ class QGuiApplication;
 
 namespace kurvo {
 class HeadlessHost;
+class TDataSets;
 class TGraphWindow;
 }  // namespace kurvo
 
@@ -45,6 +46,9 @@ struct RenderSetup {
     // whether the run saves one, which makes the picture optional.
     int workspaceFiles = 0;
     bool savesWorkspace = false;
+    // Set by options whose result is not the picture (--export,
+    // --print-state, --print): -o becomes optional.
+    bool pictureOptional = false;
 };
 
 // What the in-order actions work on.
@@ -100,6 +104,10 @@ std::string WriteRenderPicture(RenderRun& run);
 // names an existing file), and its "&Open".
 bool IsWorkspaceArgument(const std::string& argument);
 void OpenWorkspaceArgument(RenderRun& run, const std::string& argument);
+
+// The window's data set commands ("&Open", coordinates, delete, export)
+// for the run's graph object, made on first use.
+TDataSets& RunDataSets(RenderRun& run);
 
 struct RenderActionRegistration {
     RenderActionRegistration(std::initializer_list<RenderAction> rows) {

@@ -85,7 +85,6 @@ TEST_F(RenderCli, BadOptionsExitWithTwo) {
         {{"--set", "FontSize=big", "-o", out, "x"}, "FontSize"},
         {{"x"}, "-o"},
         {{"-o", Path("e.jpg"), "x"}, ".png"},
-        {{"-o", out}, "no formula"},
         {{"--size", "0x10", "-o", out, "x"}, "--size"},
         {{"--mode", "spherical", "-o", out, "x"}, "--mode"},
         {{"--bogus", "-o", out, "x"}, "--bogus"},
