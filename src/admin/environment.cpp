@@ -93,6 +93,11 @@ void CopyViewFields(const GraphHost& window, SettingsRecord& s) {
     s.YMax = ParseReal(window.ViewFieldText(ViewField::YMax));
 }
 
+void TakeWindowFields(const GraphHost& window, SettingsRecord& s) {
+    CopyViewFields(window, s);
+    if (window.HasPlotStepField()) s.PlotStepText = LeftPart(window.PlotStepFieldText(), 10);
+}
+
 std::string EnvironmentOK(const EnvironmentControls& c, SettingsRecord& s, const GraphHost& window,
                           const QString& dataFolder) {
     TakeEnvironmentControls(c, s);

@@ -49,6 +49,9 @@ void TakeEnvironmentControls(const EnvironmentControls& controls, SettingsRecord
 // The view fields into the settings (t fields only while shown), each
 // read as a number; throws EConvertError at the first bad one.
 void CopyViewFields(const GraphHost& window, SettingsRecord& s);
+// What sett.dat takes from the window when it is saved: the view fields
+// (throwing as above) and the plot step field while the toolbar shows it.
+void TakeWindowFields(const GraphHost& window, SettingsRecord& s);
 
 // "OK" after the window's plot step field took the dialog's step: take the
 // controls, copy the view fields, keep the step text, write sett.dat.

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "commands.h"
 #include "data_folder.h"
@@ -214,7 +215,10 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
         }
         if (a.option.isEmpty()) {
             host.Formula = Utf8ToCp1252(a.value);
-            graph.PlotCommand();
+            if (run.takeNextFormula)
+                std::exchange(run.takeNextFormula, nullptr)(run);
+            else
+                graph.PlotCommand();
             continue;
         }
         const RenderAction* row = RowOf(a.option);
@@ -222,6 +226,9 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
         if (const std::string problem = row->run(run, a.value); !problem.empty())
             return Fail(Spellings(*row).front().toStdString() + ": " + problem);
     }
+
+    for (const auto& after : run.afterActions)
+        if (const std::string problem = after(run); !problem.empty()) return Fail(problem);
 
     const int status = host.Informations + host.Errors + host.Questions > 0 ? 1 : 0;
     return finish.run(run, status);

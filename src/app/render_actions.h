@@ -53,9 +53,17 @@ struct RenderSetup {
 
 // What the in-order actions work on.
 struct RenderRun {
+    RenderRun(const RenderSetup& s, HeadlessHost& h, TGraphWindow& g) : setup(s), host(h), graph(g) {}
     const RenderSetup& setup;
     HeadlessHost& host;
     TGraphWindow& graph;
+    // Armed by an action that takes the next FORMULA for itself (--family):
+    // the formula is in the formula box, and the hook runs once instead of
+    // the plot command.
+    std::function<void(RenderRun&)> takeNextFormula;
+    // Run after every action, whatever their place on the command line,
+    // before the ending; "" or the problem, which ends with status 2.
+    std::vector<std::function<std::string(RenderRun&)>> afterActions;
 };
 
 struct RenderAction {

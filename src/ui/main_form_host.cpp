@@ -248,12 +248,11 @@ void TMainForm::ResizePicture() {
 void TMainForm::SaveSettings() {
     SettingsRecord& s = graph_->Settings;
     try {
-        CopyViewFields(*this, s);
+        TakeWindowFields(*this, s);
     } catch (const Exception& error) {
         ShowError(error.what());
         return;
     }
-    if (plotStep_) s.PlotStepText = LeftPart(std::to_string(plotStep_->value()), 10);
     const std::string error = WriteSettingsFile(folders_.DataFolder, s);
     if (!error.empty()) ShowError(error);
 }
