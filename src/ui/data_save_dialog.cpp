@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "expr/encoding.h"
+#include "workspace/data_files.h"
 #include "workspace/data_sets.h"
 
 namespace kurvo {
@@ -38,7 +39,7 @@ TDataSaveDialog::TDataSaveDialog(TDataSets& sets, std::function<void(const std::
     setNameFilters(Filters());
     selectNameFilter(Filters()[1]);
     setDefaultSuffix("csv");
-    setDirectory(folder);
+    setDirectory(NearestExistingFolder(folder));
 
     auto* group = new QGroupBox("Data Save Range", this);
     auto* form = new QFormLayout(group);

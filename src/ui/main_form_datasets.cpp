@@ -14,6 +14,7 @@
 #include "ui/data_save_dialog.h"
 #include "ui/delete_dialog.h"
 #include "ui/main_form.h"
+#include "workspace/data_files.h"
 #include "workspace/data_sets.h"
 
 namespace kurvo {
@@ -64,7 +65,7 @@ void TMainForm::WireDataSetEntries() {
 
 void TMainForm::OpenFile() {
     if (busyDepth_ > 0) return;
-    QFileDialog dialog(this, "Open", dialogFolder_);
+    QFileDialog dialog(this, "Open", NearestExistingFolder(dialogFolder_));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(kOpenFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);

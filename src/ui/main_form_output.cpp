@@ -15,6 +15,7 @@
 #include "ui/print_dialog.h"
 #include "ui/qimage_canvas.h"
 #include "ui/vector_picture.h"
+#include "workspace/data_files.h"
 
 namespace kurvo {
 
@@ -103,9 +104,9 @@ void TMainForm::SavePicture() {
         QStringList filters;
         for (const auto& f : kPictureFilters) filters << f.text;
         pictureDialog_->setNameFilters(filters);
-        pictureDialog_->setDirectory(dialogFolder_.isEmpty()
-                                         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                         : dialogFolder_);
+        pictureDialog_->setDirectory(NearestExistingFolder(
+            dialogFolder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                    : dialogFolder_));
     }
     if (pictureDialog_->exec() != QDialog::Accepted || pictureDialog_->selectedFiles().isEmpty()) return;
     const int filter = static_cast<int>(pictureDialog_->nameFilters().indexOf(pictureDialog_->selectedNameFilter()));

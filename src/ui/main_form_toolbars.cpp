@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
+
 
 #include "expr/encoding.h"
 #include "plot/graph_window.h"
@@ -107,7 +109,8 @@ void TMainForm::AddButton(QToolBar* bar, int entry) {
         plotStep_->setRange(128, 1000000);
         plotStep_->setSingleStep(128);
         plotStep_->setValue(128);
-        plotStep_->setFixedWidth(60);
+        // Room for the largest step (1000000) beside the arrows.
+        plotStep_->setFixedWidth(std::max(60, plotStep_->fontMetrics().horizontalAdvance("0000000") + 32));
         plotStep_->setToolTip(e.hint);
         plotStep_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
         bar->addWidget(plotStep_);

@@ -8,6 +8,7 @@
 #include "ui/families_dialog.h"
 #include "ui/graph_area.h"
 #include "ui/main_form.h"
+#include "workspace/data_files.h"
 #include "workspace/data_sets.h"
 #include "workspace/workspace_file.h"
 
@@ -46,7 +47,7 @@ void TMainForm::WireWorkspaceEntries() {
 
 void TMainForm::SaveGraphFile() {
     if (busyDepth_ > 0) return;
-    QFileDialog dialog(this, "Save as", dialogFolder_);
+    QFileDialog dialog(this, "Save as", NearestExistingFolder(dialogFolder_));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(kWorkspaceFilter);

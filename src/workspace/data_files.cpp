@@ -13,6 +13,12 @@
 
 namespace kurvo {
 
+QString NearestExistingFolder(const QString& folder) {
+    QDir dir(folder.isEmpty() ? QDir::homePath() : folder);
+    while (!dir.exists() && !dir.isRoot()) dir.setPath(QFileInfo(dir.absolutePath()).path());
+    return dir.absolutePath();
+}
+
 QString FindInFolder(const QString& folder, const QString& name) {
     QDir dir(folder);
     const QString exact = dir.filePath(name);

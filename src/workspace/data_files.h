@@ -16,6 +16,9 @@ namespace kurvo {
 // the data folder's names always were. When no file matches, the path with
 // the name as given (where a new file will be created).
 QString FindInFolder(const QString& folder, const QString& name);
+// `folder`, or its nearest parent that exists (a file dialog given a
+// missing folder would open elsewhere with the folder's name as the file).
+QString NearestExistingFolder(const QString& folder);
 
 enum class FileProblem { None, Missing, Short, Unreadable };
 

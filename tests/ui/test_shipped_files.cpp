@@ -13,6 +13,7 @@
 #include "ui/button_icons.h"
 #include "ui/help_browser.h"
 #include "workspace/data_files.h"
+#include "workspace/data_sets.h"
 #include "workspace/mode_files.h"
 
 namespace kurvo {
@@ -66,21 +67,30 @@ TEST(ShippedFiles, TemplateHasEveryListInWindowsTextForm) {
               (std::vector<std::string>{"y=", "y>", "y<", "y>=", "y<=", "y=>", "y=<"}));
 }
 
-TEST(ShippedFiles, ExampleDataSetsArePointPairs) {
+TEST(ShippedFiles, ExampleDataSetsReadAsLabelsAndPointPairs) {
+    // Read as "Open" reads them: the first line names the axes, the rest
+    // are the points.
     const QDir dir(Source("data/Datafiles"));
     const QStringList files = dir.entryList(QDir::Files);
     ASSERT_GE(files.size(), 3);
     for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
         const auto lines = SplitTextLines(ReadAll(dir.filePath(name)).toStdString());
-        ASSERT_GE(lines.size(), 3u) << name.toStdString();
-        const char separator = name.endsWith(".tsv") ? '\t' : ',';
-        for (const auto& line : lines) {
-            const auto at = line.find(separator);
-            ASSERT_NE(at, std::string::npos) << name.toStdString() << ": " << line;
+        const DataSetFileContent content = name.endsWith(".tsv") ? ReadTabLines(lines) : ReadCommaLines(lines);
+        bool numeric = false;
+        QString::fromStdString(content.xLabel).toDouble(&numeric);
+        EXPECT_FALSE(numeric || content.xLabel.empty()) << content.xLabel;
+        EXPECT_FALSE(content.yLabel.empty());
+        ASSERT_GE(content.lines.size(), 4u);
+        EXPECT_EQ(content.lines.back(), "#");
+        for (size_t i = 0; i + 1 < content.lines.size(); ++i) {
+            const std::string& line = content.lines[i];
+            const auto at = line.find(',');
+            ASSERT_NE(at, std::string::npos) << line;
             bool okX = false, okY = false;
             QString::fromStdString(line.substr(0, at)).toDouble(&okX);
             QString::fromStdString(line.substr(at + 1)).toDouble(&okY);
-            EXPECT_TRUE(okX && okY) << name.toStdString() << ": " << line;
+            EXPECT_TRUE(okX && okY) << line;
         }
     }
 }
