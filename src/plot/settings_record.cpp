@@ -255,7 +255,8 @@ SettingsRecord DefaultSettings() {
     r.CartesianMode = true;
     r.ShowCoordinates = true;
     r.ShowHints = true;
-    r.MarkTypes = {0, 1, 2, 3, 4};
+    // Shapes a pupil sees at once on the grid (shape 0, one pixel, vanishes).
+    r.MarkTypes = {11, 8, 10, 4, 2};
     r.XAxisLabel = "x";
     r.YAxisLabel = "y";
     r.MarkConnect = {};
