@@ -38,27 +38,35 @@ void RecordingCanvas::CheckSize() {
 
 void RecordingCanvas::Add(const Op& op) { ops_.push_back(op); }
 
+// A state that does not change is neither set nor recorded: the markers of
+// a data set set the same pen and brush for every point.
 void RecordingCanvas::SetPenColour(Colour colour) {
+    if (raster_->PenColour() == colour) return;
     raster_->SetPenColour(colour);
     Add({Kind::PenColour, 0, 0, 0, 0, colour});
 }
 void RecordingCanvas::SetPenWidth(int width) {
+    if (raster_->PenWidth() == width) return;
     raster_->SetPenWidth(width);
     Add({Kind::PenWidth, width});
 }
 void RecordingCanvas::SetPenStyle(PenStyle style) {
+    if (raster_->GetPenStyle() == style) return;
     raster_->SetPenStyle(style);
     Add({Kind::PenStyle, static_cast<int>(style)});
 }
 void RecordingCanvas::SetPenMode(PenMode mode) {
+    if (raster_->GetPenMode() == mode) return;
     raster_->SetPenMode(mode);
     Add({Kind::PenMode, static_cast<int>(mode)});
 }
 void RecordingCanvas::SetBrushColour(Colour colour) {
+    if (raster_->BrushColour() == colour) return;
     raster_->SetBrushColour(colour);
     Add({Kind::BrushColour, 0, 0, 0, 0, colour});
 }
 void RecordingCanvas::SetBrushStyle(BrushStyle style) {
+    if (raster_->GetBrushStyle() == style) return;
     raster_->SetBrushStyle(style);
     Add({Kind::BrushStyle, static_cast<int>(style)});
 }

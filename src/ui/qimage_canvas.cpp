@@ -183,6 +183,15 @@ void QImageCanvas::ThinLine(int x1, int y1, int x2, int y2) {
     const Pattern pattern = PatternOf(penStyle_);
     const long long period = pattern.on + pattern.off;
     const bool gaps = pattern.off > 0 && brushStyle_ == BrushStyle::Solid;
+    if (dy == 0 && period <= 1 && !notXor) {
+        // A solid horizontal run (marker rows, fills): one span of the row.
+        if (y1 >= 0 && y1 < h) {
+            const long long from = sx > 0 ? x1 + first : x1 - last;
+            std::fill_n(reinterpret_cast<QRgb*>(bits + y1 * stride) + from, last - first + 1, pen);
+        }
+        patternPosition_ += n;
+        return;
+    }
     const long long dMajor = xMajor ? adx : ady, dMinor = xMajor ? ady : adx;
     const long long denominator = 2 * dMajor;
     const long long numerator = 2 * first * dMinor + dMajor;

@@ -2,11 +2,13 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "expr/errors.h"
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
+#include "plot/data_set_plotter.h"
 #include "plot/graph_window.h"
 #include "workspace/atomic_write.h"
 #include "workspace/data_files.h"
@@ -77,27 +79,26 @@ TDataSets::TDataSets(TGraphWindow& graph) : graph_(graph) {
     second_.SetHost(&graph);
 }
 
-bool TDataSets::ReadCommaFile(const QString& path) {
+bool TDataSets::ReadDataSetFile(const QString& path, DataSetFileContent (*read)(const std::vector<std::string>&)) {
+    // A data set has as many lines as it has points: only the byte bound
+    // applies, and a file past it is refused rather than cut short.
+    if (QFileInfo(path).size() > qint64(kMaxTextBytes)) {
+        graph_.Host().ShowError(kCannotLoadDataSets);
+        return false;
+    }
     std::vector<std::string> lines;
-    const FileResult r = ReadTextLines(path, lines);
+    const FileResult r = ReadTextLines(path, lines, 255, std::numeric_limits<size_t>::max());
     if (!r.ok()) {
         graph_.Host().ShowError(r.message);
         return false;
     }
-    AddFileContent(ReadCommaLines(lines));
+    AddFileContent(read(lines));
     return true;
 }
 
-bool TDataSets::ReadTabFile(const QString& path) {
-    std::vector<std::string> lines;
-    const FileResult r = ReadTextLines(path, lines);
-    if (!r.ok()) {
-        graph_.Host().ShowError(r.message);
-        return false;
-    }
-    AddFileContent(ReadTabLines(lines));
-    return true;
-}
+bool TDataSets::ReadCommaFile(const QString& path) { return ReadDataSetFile(path, ReadCommaLines); }
+
+bool TDataSets::ReadTabFile(const QString& path) { return ReadDataSetFile(path, ReadTabLines); }
 
 void TDataSets::AddFileContent(const DataSetFileContent& content) {
     DataSetList& sets = graph_.DataSets;

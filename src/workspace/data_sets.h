@@ -85,6 +85,7 @@ public:
     void DeleteGraphs();
 
 private:
+    bool ReadDataSetFile(const QString& path, DataSetFileContent (*read)(const std::vector<std::string>&));
     // Appends a read set, counts it, enables the menu and repaints.
     void AddFileContent(const DataSetFileContent& content);
     void SetLabelsFromField();
