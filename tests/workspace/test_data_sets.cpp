@@ -12,6 +12,7 @@
 #include "plot/data_set_plotter.h"
 #include "plot/fake_graph_host.h"
 #include "plot/graph_window.h"
+#include "workspace/data_files.h"
 #include "workspace/data_sets.h"
 
 namespace kurvo {
@@ -100,6 +101,20 @@ TEST_F(DataSetsFixture, OpenDispatchesByExtensionInAnyCase) {
     sets->OpenGraphFile = [&](const QString& path) { opened = path; };
     EXPECT_TRUE(sets->OpenFile(dir.filePath("graph.KVO")));
     EXPECT_EQ(opened, dir.filePath("graph.KVO"));
+}
+
+TEST_F(DataSetsFixture, LongFilesAreReadWholeOrRefused) {
+    // Past any list's line cap, every point is kept...
+    QByteArray bytes = "x,y\r\n";
+    for (int i = 0; i < 25000; ++i) bytes += QByteArray::number(i) + ",1\r\n";
+    EXPECT_TRUE(sets->OpenFile(Write("long.csv", bytes)));
+    ASSERT_EQ(Stored().size(), 25001u);
+    EXPECT_EQ(Stored()[24999], "24999,1");
+    // ...and a file past the byte bound is refused, not cut short.
+    bytes.append(QByteArray(int(kMaxTextBytes), '\n'));
+    EXPECT_FALSE(sets->OpenFile(Write("huge.csv", bytes)));
+    EXPECT_EQ(host.errors, Lines{"Kurvo32 cannot load this file."});
+    EXPECT_EQ(Stored().size(), 25001u);
 }
 
 TEST_F(DataSetsFixture, ABadPointDiscardsEverySetWhenDrawn) {
