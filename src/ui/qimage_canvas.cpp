@@ -131,6 +131,19 @@ void QImageCanvas::LineTo(int x, int y) {
 // steps that fall on the image are visited, so far-away end points cost
 // nothing.
 void QImageCanvas::ThinLine(int x1, int y1, int x2, int y2) {
+    if (y1 == y2 && penStyle_ == PenStyle::Solid && penMode_ == PenMode::Copy) {
+        // A solid horizontal run (marker rows, fills): one span of the row,
+        // the pixels x1 up to but excluding x2.
+        const long long n = std::llabs((long long)x2 - x1);
+        if (n > 0 && y1 >= 0 && y1 < image_.height()) {
+            const long long a = x2 > x1 ? x1 : (long long)x2 + 1, b = a + n;  // [a, b)
+            const long long from = std::max(0LL, a), to = std::min<long long>(image_.width(), b);
+            if (from < to)
+                std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(y1)) + from, to - from, ToRgb(penColour_));
+        }
+        patternPosition_ += n;
+        return;
+    }
     constexpr int kFar = 1 << 28;
     if (std::abs(x1) > kFar || std::abs(y1) > kFar || std::abs(x2) > kFar || std::abs(y2) > kFar) {
         // Keep the step arithmetic within 64 bits: only the part near the
@@ -183,15 +196,6 @@ void QImageCanvas::ThinLine(int x1, int y1, int x2, int y2) {
     const Pattern pattern = PatternOf(penStyle_);
     const long long period = pattern.on + pattern.off;
     const bool gaps = pattern.off > 0 && brushStyle_ == BrushStyle::Solid;
-    if (dy == 0 && period <= 1 && !notXor) {
-        // A solid horizontal run (marker rows, fills): one span of the row.
-        if (y1 >= 0 && y1 < h) {
-            const long long from = sx > 0 ? x1 + first : x1 - last;
-            std::fill_n(reinterpret_cast<QRgb*>(bits + y1 * stride) + from, last - first + 1, pen);
-        }
-        patternPosition_ += n;
-        return;
-    }
     const long long dMajor = xMajor ? adx : ady, dMinor = xMajor ? ady : adx;
     const long long denominator = 2 * dMajor;
     const long long numerator = 2 * first * dMinor + dMajor;
