@@ -49,6 +49,24 @@ DataPoint DrawnPoint(const std::string& line) {
 
 bool IsSetEnd(const std::string& line) { return line == "#"; }
 
+// DrawnPoint of line i, converted again only when the line has changed
+// since the last drawing (or the decimal separator has).
+DataPoint CachedPoint(DataSetList::DrawnPointCache& cache, const std::vector<std::string>& lines, size_t i) {
+    if (cache.separator != DecimalSeparator() || cache.lines.size() != lines.size()) {
+        cache.lines.assign(lines.size(), std::string());
+        cache.points.assign(lines.size(), {});
+        cache.separator = DecimalSeparator();
+    }
+    // An empty line is never taken from the (empty) cache entry: it is no
+    // point, and converting it reports that.
+    if (lines[i].empty() || cache.lines[i] != lines[i]) {
+        const DataPoint p = DrawnPoint(lines[i]);
+        cache.points[i] = {p.x, p.y};
+        cache.lines[i] = lines[i];
+    }
+    return {cache.points[i].first, cache.points[i].second};
+}
+
 // The shapes are drawn as runs of pixels rather than with the canvas's
 // rectangles, polygons and ellipses: a repaint draws thousands of them,
 // and each of those costs a painter set-up on a raster picture.
@@ -202,7 +220,7 @@ PlotResult DrawDataSets(PlotContext& ctx, const DataSetList& sets) {
         // joined to one another.
         CanvasPoint previous;
         for (size_t i = ranges[k].first; i < ranges[k].end; ++i) {
-            const DataPoint p = DrawnPoint(lines[i]);
+            const DataPoint p = CachedPoint(sets.DrawnPoints, lines, i);
             const int column = RoundPixel((p.x - s.XMin) * xScale);
             const int row = v.PlotHeight - RoundPixel((p.y - s.YMin) * yScale);
             if (i == ranges[k].first) previous = {column, row};

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kurvo {
@@ -78,6 +79,14 @@ struct DataSetList {
     std::string AxisLabelsField = "x,y";
     // The "Data Sets" menu (and the transformation buttons) are enabled.
     bool DataSetsMenu = false;
+    // The drawing's reading of each line, kept with the line it was read
+    // from, so that a repaint converts only the lines that changed.
+    struct DrawnPointCache {
+        std::vector<std::string> lines;
+        std::vector<std::pair<long double, long double>> points;
+        char separator = 0;
+    };
+    mutable DrawnPointCache DrawnPoints;
 };
 
 // Not saved anywhere.

@@ -118,6 +118,20 @@ TEST_F(DataSetScene, TransformedDrawsOnlyTheNewestImageWithTheFirstEntry) {
     EXPECT_EQ(picture.Pixel(49, 49), Colour(0x10));  // filled square
 }
 
+TEST_F(DataSetScene, LinesChangedInPlaceAreDrawnWhereTheyNowLie) {
+    // As a transformation rewrites the lines between two repaints.
+    Draw({"10,10", "20,10", "#"});
+    EXPECT_EQ(picture.Pixel(20, 90), Colour(0x10));
+    picture.Resize(100, 100, kPaper);
+    sets.DataSetLines[1] = "50,50";
+    ASSERT_EQ(DrawDataSets(scene.ctx, sets), PlotResult::Done);
+    EXPECT_EQ(picture.Pixel(10, 90), Colour(0x10));
+    EXPECT_EQ(picture.Pixel(20, 90), kPaper);
+    EXPECT_EQ(picture.Pixel(50, 50), Colour(0x10));
+    sets.DataSetLines[1] = "x,1";
+    EXPECT_THROW(DrawDataSets(scene.ctx, sets), std::exception);
+}
+
 TEST_F(DataSetScene, ABadLineThrowsAndEscapeStops) {
     EXPECT_THROW(Draw({"1,2", "a,b", "#"}), std::exception);
     EXPECT_THROW(Draw({"", "#"}), std::exception);  // a header-only file
