@@ -14,6 +14,7 @@
 #include "ui/graph_area.h"
 #include "ui/main_form.h"
 #include "ui/message_boxes.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -64,14 +65,4 @@ BENCHMARK(BM_FirstStartDefaulted)->Unit(benchmark::kMillisecond)->Iterations(20)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Keep the desktop registration inside a scratch folder.
-    QTemporaryDir home;
-    setenv("XDG_DATA_HOME", home.path().toUtf8().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kurvo::bench::RunWindowBenchmarks(argc, argv); }

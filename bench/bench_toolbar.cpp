@@ -12,6 +12,7 @@
 #include "admin/toolbar_record.h"
 #include "ui/main_form.h"
 #include "ui/message_boxes.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -47,14 +48,4 @@ BENCHMARK(BM_ToolbarRebuild)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Keep the desktop registration inside a scratch folder.
-    QTemporaryDir home;
-    setenv("XDG_DATA_HOME", home.path().toUtf8().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kurvo::bench::RunWindowBenchmarks(argc, argv); }

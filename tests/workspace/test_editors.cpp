@@ -2,12 +2,10 @@
 // in the settings, the parsers and the files, checked against bytes built
 // here.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "expr/real_format.h"
 #include "plot/fake_graph_host.h"
@@ -52,21 +50,6 @@ protected:
     TGraphWindow graph_{host_};
 };
 
-// Runs `write` with the file size limit at `bytes`: writes past it fail as
-// on a full file system.
-template <typename F>
-auto WithFileSizeLimit(rlim_t bytes, F write) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit old{}, small{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    small = old;
-    small.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &small);
-    auto result = write();
-    setrlimit(RLIMIT_FSIZE, &old);
-    return result;
-}
-
 TEST_F(EditorsTest, ConstantFieldsAreNormalisedEvaluatedAndSaved) {
     struct Case {
         char name;
@@ -110,7 +93,8 @@ TEST_F(EditorsTest, FailedConstantsOkLeavesSettingsFileAlone) {
     EXPECT_EQ(Read("sett.dat"), old);
 
     fields[3] = "1";
-    const std::string error = WithFileSizeLimit(100, [&] { return ApplyConstantFields(graph_, fields, folder_); });
+    std::string error;
+    test::WithFileSizeLimit(100, [&] { error = ApplyConstantFields(graph_, fields, folder_); });
     EXPECT_NE(error.find("File too large"), std::string::npos) << error;
     EXPECT_EQ(Read("sett.dat"), old);
 }
