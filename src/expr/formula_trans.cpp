@@ -508,6 +508,8 @@ void FunctionNames(std::string& text, bool degrees) {
             std::size_t q = p;
             while (q < text.size() && IsName(text[q])) ++q;
             while (q + 1 < text.size() && IsWord(text[q])) ++q;
+            // School notation: sin x² is sin(x²); (sin x)² is written sin²x.
+            while (q + 1 < text.size() && (text[q] == kSquare || text[q] == kCube)) ++q;
             text.insert(std::min(q, text.size()), 1, ')');
             Cut(text);
         }

@@ -138,10 +138,13 @@ std::optional<long double> FindAsymptoteAfterJump(PlotContext& ctx, long double 
     return mid;
 }
 
-long double FindDomainEdge(PlotContext& ctx, bool leftIsDefined, long double x0) {
+long double FindDomainEdge(PlotContext& ctx, bool leftIsDefined, long double x0,
+                           std::optional<long double> undefinedAt) {
     const long double step = ctx.Settings.XStep;
     long double d = leftIsDefined ? x0 - 8 * step : x0 + 8 * step;
     long double u = leftIsDefined ? x0 + 8 * step : x0 - 8 * step;
+    long double far = 0;
+    if (undefinedAt && EvaluateCurve(ctx, u, far)) u = *undefinedAt;
     long double mid = (d + u) / 2;
     for (int i = 0; i < kMaxBisections; ++i) {
         Poll(ctx);

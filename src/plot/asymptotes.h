@@ -39,8 +39,12 @@ void DrawAsymptote(PlotContext& ctx, long double x, bool derivativePass, bool in
 std::optional<long double> FindAsymptoteAfterJump(PlotContext& ctx, long double x0);
 
 // Edge of the domain near x0 by bisection between x0 - 8 XStep and
-// x0 + 8 XStep; the defined end is the left one when leftIsDefined.
+// x0 + 8 XStep; the defined end is the left one when leftIsDefined. When
+// the far end is defined too (a single undefined point such as the pole of
+// 1/x sampled exactly), `undefinedAt`, a sample known to be undefined,
+// closes the bracket instead, so the edge is that point.
 // Throws PlotStopped.
-long double FindDomainEdge(PlotContext& ctx, bool leftIsDefined, long double x0);
+long double FindDomainEdge(PlotContext& ctx, bool leftIsDefined, long double x0,
+                           std::optional<long double> undefinedAt = std::nullopt);
 
 }  // namespace kurvo

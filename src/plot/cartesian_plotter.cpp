@@ -58,6 +58,7 @@ void CartesianRun::Plot() {
     int prevRow = 0, prevColumn = 0;
     bool asymptoteDrawn = false;
     bool afterError = false;
+    long double lastError = u;  // the last sample that raised an error
     long long dashLength = 0;
     const Colour colour = CurveColour(ctx_, derivative_, integral_);
     // Poles and domain edges are searched along x; in inverse mode the
@@ -75,10 +76,11 @@ void CartesianRun::Plot() {
         if (ctx_.Escape()) throw PlotStopped{};
         long double value = 0;
         if (!Sample(u, value)) {
+            lastError = u;
             u += step_;
             afterError = true;
             if (hasPrevious && searches && !asymptoteDrawn) {
-                u = FindDomainEdge(ctx_, true, u);
+                u = FindDomainEdge(ctx_, true, u, lastError);
                 DrawAsymptote(ctx_, u, derivative_, integral_);
             }
             u += step_;  // an error skips one extra step
@@ -126,7 +128,7 @@ void CartesianRun::Plot() {
             asymptoteDrawn = true;
         }
         if (afterError && searches && !asymptoteDrawn && !derivative_) {
-            u = FindDomainEdge(ctx_, false, u);
+            u = FindDomainEdge(ctx_, false, u, lastError);
             DrawAsymptote(ctx_, u, derivative_, integral_);
             u += step_;
             asymptoteDrawn = true;

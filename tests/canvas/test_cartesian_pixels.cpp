@@ -443,6 +443,38 @@ TEST_F(EngineCurves, LogarithmAndReciprocalFromFormulas) {
         EXPECT_FALSE(l.x1 <= 200 && l.x2 >= 202) << l.x1 << "-" << l.x2;
 }
 
+TEST_F(EngineCurves, PolesGetTheirLineWhetherOrNotAStepLandsOnThem) {
+    // On -8..8 the step is 1/64, so x = 0 and x = 1 are sampled exactly and
+    // raise errors; on -10.1..10 they are stepped over.
+    const struct {
+        const char* formula;
+        std::vector<double> poles;
+    } cases[] = {{"1/X", {0}},
+                 {"1/(X-1)", {1}},
+                 {"TAN(X)", {-5 * kPi / 2, -3 * kPi / 2, -kPi / 2, kPi / 2, 3 * kPi / 2, 5 * kPi / 2}}};
+    for (const auto& [xMin, xMax] : {std::pair{-8.0L, 8.0L}, std::pair{-10.1L, 10.0L}}) {
+        scene.SetView(xMin, xMax, -10, 10, 400, 400);
+        for (const auto& c : cases) {
+            canvas.calls.clear();
+            parser.SetExpression(c.formula);
+            ASSERT_EQ(Draw(), PlotResult::Done);
+            auto column = [&](double x) { return double((x - xMin) / (xMax - xMin) * 400); };
+            const auto lines = Asymptotes();
+            for (const CanvasCall& l : lines) {
+                bool atPole = false;
+                for (double pole : c.poles) atPole |= std::abs(l.x1 - column(pole)) <= 1.5;
+                EXPECT_TRUE(atPole) << c.formula << " view from " << double(xMin) << ": line at " << l.x1;
+            }
+            for (double pole : c.poles) {
+                if (pole <= double(xMin) || pole >= double(xMax)) continue;
+                bool drawn = false;
+                for (const CanvasCall& l : lines) drawn |= std::abs(l.x1 - column(pole)) <= 1.5;
+                EXPECT_TRUE(drawn) << c.formula << " pole " << pole << " view from " << double(xMin);
+            }
+        }
+    }
+}
+
 TEST_F(EngineCurves, InvSwapsTheRolesOfXAndY) {
     parser.SetExpression("INV(X*X)");
     Draw();

@@ -107,6 +107,13 @@ TEST_F(FormulaTrans, FunctionNamesAndTheirArguments) {
         {"power(x,3)", "(POWER(x,3))"},
         {"cbrtx", "(CBRT(x))"},
         {"sin", "(SIN())"},
+        // A superscript right after an unbracketed argument is the argument's.
+        {"sin x²", "(SIN(x^2))"},
+        {"cos x³", "(COS(x^3))"},
+        {"tan x²+1", "(TAN(x^2)+1)"},
+        {"sin2x²", "(SIN(2*x^2))"},
+        {"sin²x²", "(SINSQ(x^2))"},
+        {"sin(x)²", "(SIN(x)^2)"},
     });
 }
 
