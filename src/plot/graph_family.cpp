@@ -37,7 +37,9 @@ bool TGraphWindow::DefineFamily(const std::string& count, const std::array<std::
             Settings.FamilySteps[k] = steps[k].empty() ? 0 : ParseReal(steps[k]);
 
         const int source = std::max(Settings.LastGraph, 0);
-        AddFormulaToSlot(host_.FormulaText(), source);
+        // A family read from a file is already in its slots, with the
+        // graphs plotted after it behind them.
+        if (!Flags.LoadedFromFile) AddFormulaToSlot(host_.FormulaText(), source);
         Settings.SavedConstants = Settings.Constants;
         if (!Flags.LoadedFromFile) {
             const auto copy = [source](auto& field, int k) { field[k] = field[source]; };
@@ -54,6 +56,10 @@ bool TGraphWindow::DefineFamily(const std::string& count, const std::array<std::
                 copy(Slots.YTermCount, k);
                 copy(Slots.Mode, k);
             }
+            // The family replaces the picture: slots past its members would
+            // be saved without being seen, and later plots follow the members.
+            for (int k = Settings.FamilyCount; k < kGraphSlotCount; ++k) Slots.Empty(size_t(k));
+            Settings.LastGraph = Settings.FamilyCount - 1;
         } else {
             Parser(1).SetExpression(Slots.GraphFormula[0]);
         }

@@ -55,6 +55,17 @@ struct GraphSlots {
     std::array<SlotMode, kGraphSlotCount> Mode{};
 
     GraphSlots() { GraphRelation.fill(kRelationEqual); }
+    // Slot i holds no graph any more.
+    void Empty(size_t i) {
+        GraphText[i].clear();
+        GraphFormula[i].clear();
+        GraphSecondFormula[i].clear();
+        GraphRelationText[i].clear();
+        GraphRelation[i] = kRelationEqual;
+        GraphStrict[i] = false;
+        YTermCount[i] = 0;
+        Mode[i] = SlotMode{};
+    }
 };
 
 // The view as it was before the last change, for undo and for repairing a

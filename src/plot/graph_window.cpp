@@ -176,6 +176,8 @@ void TGraphWindow::CopyConstantsToParsers() {
 }
 
 void TGraphWindow::AdvanceFamily() {
+    // Graphs plotted after the family's members keep the plain constants.
+    if (!drawingFamilyMember_) return;
     const bool parametric = Settings.Parametric && !Settings.ImplicitMode;
     for (int k = 0; k < 16; ++k) {
         const double step = static_cast<double>(Settings.FamilySteps[k]);
@@ -235,7 +237,12 @@ std::string TGraphWindow::ViewFieldValueText(long double value) {
 
 void TGraphWindow::SetViewField(ViewField field, long double value) {
     const std::string text = ViewFieldValueText(value);
-    if (host_.ViewFieldText(field) == text) return;
+    const std::string shown = host_.ViewFieldText(field);
+    if (shown == text) return;
+    // "16.15780" read back and written again as "16.1578" is the same view:
+    // no change event, which would make it the view that undo returns to.
+    long double was = 0, now = 0;
+    if (TryParseReal(shown, was) && TryParseReal(text, now) && was == now) return;
     host_.SetViewFieldText(field, text);
     SaveViewForUndo();  // the field's change event
 }
@@ -373,7 +380,9 @@ void TGraphWindow::PlotCommand() {
 
 void TGraphWindow::PlotCommandBody() {
     UndoRecord = Settings;
-    Settings.FamilyActive = false;
+    // A family stays on the picture while later plots join it after its
+    // members; a plot that starts the slots afresh ends it.
+    if (Settings.AutoYScale || Flags.ReplotAll) Settings.FamilyActive = false;
     Trans.Root = false;
     if (Settings.AutoYScale)
         for (auto& second : Slots.GraphSecondFormula) second.clear();
@@ -391,7 +400,12 @@ void TGraphWindow::PlotCommandBody() {
             Settings.LastGraph = std::abs(Settings.LastGraph + 1);
         }
         if (Settings.AutoYScale || Flags.ReplotAll) {
-            if (!Flags.LoadedFromFile) Settings.LastGraph = 0;
+            if (!Flags.LoadedFromFile) {
+                // Only the new graph is drawn: the others would be saved
+                // and redrawn later without having been seen.
+                Settings.LastGraph = 0;
+                for (int k = 1; k < kGraphSlotCount; ++k) Slots.Empty(size_t(k));
+            }
             NewPicture();
         }
         if (!text.empty() && text != "()") AddFormulaToSlot(text, Settings.LastGraph);
@@ -529,12 +543,17 @@ bool TGraphWindow::RepaintBody() {
     if (ViewIsUsable(Settings, View)) {
         ComputeMapping(ctx);
         CopyConstantsToParsers();
-        const int last = std::min(kGraphSlotCount - 1, Settings.FamilyActive
-                                                           ? Settings.FamilyCount
-                                                           : std::max(Settings.LastGraph, 0));
+        const int members = Settings.FamilyActive ? Settings.FamilyCount : 0;
+        const int last = std::min(kGraphSlotCount - 1, std::max({Settings.LastGraph, members - 1, 0}));
         const bool all = Settings.AutoYScale || Flags.ReplotAll || Settings.FamilyActive;
         const int first = all ? 0 : std::max(Settings.LastGraph, 0);
-        for (int i = first; i <= last && finished; ++i) finished = DrawSlot(ctx, i);
+        for (int i = first; i <= last && finished; ++i) {
+            // The members moved the constants on; the graphs after them
+            // are drawn with the constants as they are.
+            if (i == members && members > 0) CopyConstantsToParsers();
+            finished = DrawSlot(ctx, i);
+        }
+        drawingFamilyMember_ = true;
     }
 
     // The window's picture is kept between paints, so the sets are drawn
@@ -556,6 +575,7 @@ bool TGraphWindow::DrawSlot(PlotContext& ctx, int slot) {
     Slots.GraphStrict[i] = IsStrictRelation(Slots.GraphRelation[i]);
     ctx.Slot = slot;
     ctx.Strict = Slots.GraphStrict[i];
+    drawingFamilyMember_ = slot < Settings.FamilyCount;
     const SlotModeScope mode(Settings, View, Slots.Mode[i], plotStep_);
     // A t range that runs backwards draws nothing.
     if (!std::isfinite(double(Settings.XStep)) || Settings.XStep <= 0) return true;

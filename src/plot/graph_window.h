@@ -146,6 +146,8 @@ private:
     // False when the run was stopped with Escape.
     bool RepaintBody();
     bool DrawSlot(PlotContext& ctx, int slot);
+    // Whether the slot being drawn is one of an active family's members.
+    bool drawingFamilyMember_ = true;
     // Runs a data set hook; false when stopped. A bad line is reported,
     // the sets discarded and the picture drawn again in full.
     bool RunDataSetHook(const std::function<PlotResult(PlotContext&)>& hook, PlotContext& ctx,

@@ -1,21 +1,11 @@
 // The coordinates dialog's "&OK" and the delete dialog's choices.
+#include <algorithm>
+
 #include "expr/text_helpers.h"
 #include "plot/graph_window.h"
 #include "workspace/data_sets.h"
 
 namespace kurvo {
-
-namespace {
-
-void EmptySlot(GraphSlots& graphs, size_t i) {
-    graphs.GraphText[i].clear();
-    graphs.GraphFormula[i].clear();
-    graphs.GraphSecondFormula[i].clear();
-    graphs.GraphRelationText[i].clear();
-    graphs.GraphRelation[i] = kRelationEqual;
-}
-
-}  // namespace
 
 void TDataSets::SetLabelsFromField() {
     graph_.Settings.XAxisLabel = BeforeComma(graph_.DataSets.AxisLabelsField);
@@ -48,12 +38,17 @@ void TDataSets::DeleteLastGraph() {
     GraphSlots& graphs = graph_.Slots;
     // At slot 0 there is no graph before it to show, and below 0 there is
     // no slot to empty.
-    if (s.LastGraph >= 0 && s.LastGraph < kGraphSlotCount) EmptySlot(graphs, size_t(s.LastGraph));
+    if (s.LastGraph >= 0 && s.LastGraph < kGraphSlotCount) graphs.Empty(size_t(s.LastGraph));
     if (s.LastGraph >= 1 && s.LastGraph < kGraphSlotCount)
         graph_.Host().SetFormulaText(graphs.GraphText[size_t(s.LastGraph - 1)]);
     else
         graph_.Host().SetFormulaText("");
     if (s.LastGraph >= 0) --s.LastGraph;
+    // Deleting a family's last member shortens the family.
+    if (s.FamilyActive && s.FamilyCount > s.LastGraph + 1) {
+        s.FamilyCount = std::max(s.LastGraph + 1, 0);
+        s.FamilyActive = s.FamilyCount > 0;
+    }
     graph_.Flags.ReplotAll = true;
 }
 
@@ -65,8 +60,9 @@ void TDataSets::DeleteAllGraphs() {
         picture->FillRect(0, 0, picture->width(), picture->height());
     }
     graph_.Host().SetFormulaText("");
-    for (int i = 0; i <= s.LastGraph && i < kGraphSlotCount; ++i) EmptySlot(graph_.Slots, size_t(i));
+    for (int i = 0; i <= s.LastGraph && i < kGraphSlotCount; ++i) graph_.Slots.Empty(size_t(i));
     s.LastGraph = 0;
+    s.FamilyActive = false;
 }
 
 void TDataSets::DeleteAllDataSets() { graph_.DiscardDataSets(); }

@@ -62,17 +62,37 @@ TEST_F(RenderFamilyCli, MembersAreDrawnWithTheStepsAndTheRecordSaysSo) {
     EXPECT_EQ(s.mid(1180, 10), kTwo);
     EXPECT_EQ(s.mid(1020, 10), kOne);
 
-    // The step is kept; a later formula plots as usual and ends the family.
+    // The step is kept; a later formula joins the family's picture, which
+    // stays active.
     r = Render({"--step", "a=2", "--family", "2", "a*x", "--family", "2", "a*x^2", "x", "--settings-out",
                 Path("later.dat")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(Bytes("later.dat")[1012], 0);
+    EXPECT_EQ(Bytes("later.dat")[1012], 1);
     EXPECT_EQ(Bytes("later.dat").mid(1180, 10), kTwo);
 
     // Nothing changed: the record sett.dat holds, byte for byte.
     r = Render({"--settings-out", Path("copy.dat")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(Bytes("copy.dat"), Bytes("sett.dat"));
+}
+
+TEST_F(RenderFamilyCli, PlotsAfterAFamilyFollowItsMembersAndAreSavedAsSeen) {
+    auto r = Render({"--step", "a=1", "--family", "3", "a*x^2", "x-1", "1-x", "-o", Path("seen.png"),
+                     "--save-workspace", Path("f.kvo"), "--print-state"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const char* graphs[] = {"Graph[0]=a*x^2:y=", "Graph[1]=a*x^2:y=", "Graph[2]=a*x^2:y=",
+                            "Graph[3]=x-1:y=", "Graph[4]=1-x:y="};
+    for (const char* g : graphs) EXPECT_NE(r.out.find(g), std::string::npos) << g << "\n" << r.out;
+    EXPECT_NE(r.out.find("LastGraph=4"), std::string::npos) << r.out;
+
+    // Reopened, the same five graphs come back in their slots, drawn alike.
+    r = Render({Path("f.kvo"), "-o", Path("reopened.png"), "--print-state"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* g : graphs) EXPECT_NE(r.out.find(g), std::string::npos) << g << "\n" << r.out;
+    EXPECT_EQ(Inside("seen.png"), Inside("reopened.png"));
+    r = Render({"x^2", "2*x^2", "3*x^2", "x-1", "1-x", "-o", Path("plots.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Inside("seen.png"), Inside("plots.png"));
 }
 
 TEST_F(RenderFamilyCli, MessagesAndExitCodes) {

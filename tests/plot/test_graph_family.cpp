@@ -131,15 +131,35 @@ TEST_F(FamilyFixture, RefusalsAndConversionErrors) {
     EXPECT_EQ(graph->Settings.FamilySteps[0], 1);
 }
 
-TEST_F(FamilyFixture, TheNextPlotEndsTheFamily) {
+TEST_F(FamilyFixture, LaterPlotsFollowTheMembersWithPlainConstants) {
     graph->Settings.Constants[kA] = 1;
+    host.formula = "9";
+    graph->PlotCommand();  // replaced by the family
     ASSERT_TRUE(Define("a", "3", {"1"}));
     EXPECT_EQ(graph->Slots.GraphFormula[2], graph->Slots.GraphFormula[0]);
-    EXPECT_EQ(graph->Settings.LastGraph, -1);
+    EXPECT_EQ(graph->Settings.LastGraph, 2);
+    for (const char* formula : {"a+4", "-5"}) {
+        host.formula = formula;
+        graph->PlotCommand();
+    }
+    EXPECT_TRUE(graph->Settings.FamilyActive);
+    EXPECT_EQ(graph->Settings.LastGraph, 4);
+    EXPECT_EQ(graph->Slots.GraphText[3], "a+4");
+    // Every repaint draws the members at a = 1, 2, 3 and the later graphs
+    // with a = 1 (20 pixels a unit).
+    for (int repaint = 0; repaint < 2; ++repaint) {
+        from = host.picture().calls.size();
+        graph->RedrawFamily();
+        const std::map<int, double> rows = {{0, 20}, {1, 40}, {2, 60}, {3, 100}, {4, -100}};
+        EXPECT_EQ(Extent(false), rows) << "repaint " << repaint;
+    }
+    // A plot that starts the slots afresh ends the family and empties them.
+    graph->Flags.ReplotAll = true;
     host.formula = "5";
     graph->PlotCommand();
     EXPECT_FALSE(graph->Settings.FamilyActive);
     EXPECT_EQ(graph->Settings.LastGraph, 0);
+    EXPECT_TRUE(graph->Slots.GraphText[1].empty());
 }
 
 }  // namespace
