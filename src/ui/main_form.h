@@ -21,9 +21,11 @@
 
 class QAction;
 class QActionGroup;
+class QBoxLayout;
 class QComboBox;
 class QElapsedTimer;
 class QFileDialog;
+class QKeyEvent;
 class QPrinter;
 class QLabel;
 class QLineEdit;
@@ -227,8 +229,9 @@ private:
     // Helpers.
     QAction* AddEntry(QMenu* menu, const QString& caption, const QString& shortcut = {},
                       bool built = true);
-    void AddButton(QToolBar* bar, int entry);
-    void AddViewField(QToolBar* bar, ViewField field, const QString& label, const QString& hint);
+    // A toolbar entry's widget, on `bar` or in `row` of it.
+    void AddButton(QToolBar* bar, int entry, QBoxLayout* row = nullptr);
+    void AddViewField(QBoxLayout* row, ViewField field, const QString& label, const QString& hint);
     void SetRelationItems();
     GraphMode Mode() const;
     void ResizeGraph();
@@ -332,6 +335,14 @@ private:
     bool resizeQueued_ = false;
     // Message boxes open; a box runs its own event loop and takes input.
     int messageDepth_ = 0;
+    // Long loops pumping the queue, and the modal widget active when the
+    // innermost began (boxes opened later take their input).
+    int pollDepth_ = 0;
+    QPointer<QWidget> pollModal_;
+    void Poll(const std::function<void()>& pump);
+    bool UndoKeyIsTheWindows(QObject* watched, const QKeyEvent* key) const;
+    // The fields' typing has been plotted: the undo key is the window's again.
+    void MarkFieldsPlotted();
     bool shown_ = false;
     bool zoomInMode_ = false;
     bool moveMode_ = false;

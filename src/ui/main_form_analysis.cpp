@@ -32,9 +32,11 @@ void TMainForm::BindAnalysisDialogs() {
             area_->update();
             // Events go on being handled (the Stop press among them) while
             // the run waits; the guard keeps other commands out.
-            QEventLoop wait;
-            QTimer::singleShot(kContinuousPaceMs, &wait, &QEventLoop::quit);
-            wait.exec();
+            Poll([] {
+                QEventLoop wait;
+                QTimer::singleShot(kContinuousPaceMs, &wait, &QEventLoop::quit);
+                wait.exec();
+            });
             const bool escape = escapeSeen_;
             escapeSeen_ = false;
             return !escape;

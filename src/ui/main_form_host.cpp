@@ -132,23 +132,59 @@ bool TMainForm::EscapePressed() {
     pollClock_->restart();
     // Keeps the window painting during a plot; the event filter lets no
     // input but Escape through, and resizes wait for the plot's end.
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+    Poll([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 2); });
     const bool pressed = escapeSeen_;
     escapeSeen_ = false;
     return pressed;
 }
 
+void TMainForm::Poll(const std::function<void()>& pump) {
+    QPointer<QWidget> outer = pollModal_;
+    pollModal_ = QApplication::activeModalWidget();
+    ++pollDepth_;
+    pump();
+    --pollDepth_;
+    pollModal_ = outer;
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    // A message box shown during a plot takes its own input; Qt's modality
-    // keeps that input away from the window.
-    if (busyDepth_ > 0 && messageDepth_ == 0 && IsUserInput(event->type()) && !IsStopPress(event)) {
+    // Input is held back only while a long loop polls the queue. A box or
+    // file dialog opened by a command (from the window or a tool window)
+    // runs its own loop and takes its input; Qt's modality keeps that
+    // input away from the window.
+    const bool polling = pollDepth_ > 0 && messageDepth_ == 0 &&
+                         QApplication::activeModalWidget() == pollModal_.data();
+    if (polling && IsUserInput(event->type()) && !IsStopPress(event)) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             escapeSeen_ = true;
         event->ignore();
         return true;
     }
     if (event->type() == QEvent::ToolTip && graph_ && !graph_->Settings.ShowHints) return true;
+    // Declining the override lets the window's Undo shortcut have the key.
+    if (event->type() == QEvent::ShortcutOverride && UndoKeyIsTheWindows(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The undo key undoes the last action from anywhere in the window, except
+// in a field holding typing not yet plotted: there it undoes the typing.
+bool TMainForm::UndoKeyIsTheWindows(QObject* watched, const QKeyEvent* key) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+    if (auto* box = qobject_cast<QComboBox*>(widget)) edit = box->lineEdit();
+    if (!edit || edit->isModified()) return false;
+    QAction* undo = Action("&Undo last action");
+    return undo && !undo->shortcut().isEmpty() && undo->shortcut() == QKeySequence(key->keyCombination());
+}
+
+void TMainForm::MarkFieldsPlotted() {
+    if (formulaBox_) formulaBox_->lineEdit()->setModified(false);
+    for (QLineEdit* field : viewFields_)
+        if (field) field->setModified(false);
+    if (plotStep_)
+        if (auto* edit = plotStep_->findChild<QLineEdit*>()) edit->setModified(false);
 }
 
 void TMainForm::Beep() { QApplication::beep(); }
@@ -203,6 +239,7 @@ void TMainForm::RunGuarded(const std::function<void()>& action) {
 
 void TMainForm::PlotCommand() {
     RunGuarded([this] { graph_->PlotCommand(); });
+    MarkFieldsPlotted();
 }
 
 void TMainForm::QueueResize() {

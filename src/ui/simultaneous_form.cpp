@@ -141,10 +141,12 @@ QAction* TSimultaneousForm::MenuAction(const QString& caption) const {
 
 QString TSimultaneousForm::AskFileName(FileDialog which) {
     if (ChooseFileName) return ChooseFileName(which);
+    // A folder that does not exist would land in the name field.
+    const QString folder = NearestExistingFolder(StartFolder);
     if (which == FileDialog::LoadCoefficients)
-        return QFileDialog::getOpenFileName(this, "Load coefficients", StartFolder, kLoadFilters);
-    QFileDialog dialog(this, which == FileDialog::SaveAnswers ? "Save answers" : "Save coefficients",
-                       StartFolder, kSaveFilters);
+        return QFileDialog::getOpenFileName(this, "Load coefficients", folder, kLoadFilters);
+    QFileDialog dialog(this, which == FileDialog::SaveAnswers ? "Save answers" : "Save coefficients", folder,
+                       kSaveFilters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
