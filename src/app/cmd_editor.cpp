@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "ui/about_box.h"
 #include "ui/button_icons.h"
+#include "ui/dialog_placement.h"
 #include "ui/main_form.h"
 
 namespace {
@@ -22,7 +23,7 @@ int RunEditor(int argc, char** argv) {
     QApplication::processEvents();
 
     kurvo::TMainForm form;
-    form.resize(1040, 720);
+    form.resize(kurvo::FitOnScreen(QSize(1040, 720)));
     QApplication::restoreOverrideCursor();
     form.show();
     // The splash goes as soon as the main window has the focus.

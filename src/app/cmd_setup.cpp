@@ -119,7 +119,7 @@ int RunSetup(int argc, char** argv) {
     if (!problem.empty()) return SetupFail(name, problem);
     graph.CopyConstantsToParsers();
 
-    SetupContext context{options, folder, graph, host, {}};
+    SetupContext context{options, folder, graph, host, {}, args.mid(1)};
     for (const QString& a : options.positionalArguments()) context.arguments.push_back(Utf8ToCp1252(a.toStdString()));
     return dialog.run(context);
 }
@@ -128,6 +128,25 @@ const Registration registration({"setup", "run a dialog from a script: kurvo32 s
                                  RunSetup});
 
 }  // namespace
+
+std::vector<std::pair<QString, QString>> OptionsInOrder(const QStringList& raw, const QStringList& names) {
+    std::vector<std::pair<QString, QString>> out;
+    for (qsizetype i = 0; i < raw.size() && raw[i] != "--"; ++i) {
+        for (const QString& name : names) {
+            const QString& a = raw[i];
+            if ((a == "--" + name || a == "-" + name) && i + 1 < raw.size()) {
+                out.emplace_back(name, raw[++i]);
+                break;
+            }
+            const QString prefix = (a.startsWith("--") ? "--" : "-") + name + "=";
+            if (a.startsWith(prefix)) {
+                out.emplace_back(name, a.mid(prefix.size()));
+                break;
+            }
+        }
+    }
+    return out;
+}
 
 void SetupHost::ShowInformation(const std::string& text) {
     ++Informations;

@@ -35,7 +35,14 @@ struct SetupContext {
     SetupHost& host;
     // The positional arguments (NAME=TEXT fields), Windows-1252.
     std::vector<std::string> arguments;
+    // The arguments after the dialog's name as given, for dialogs whose
+    // options act in command-line order.
+    QStringList raw;
 };
+
+// The values of the options `names` (with or without "=") in the order they
+// appear in `raw`, up to "--"; the parser has already checked them.
+std::vector<std::pair<QString, QString>> OptionsInOrder(const QStringList& raw, const QStringList& names);
 
 struct SetupDialog {
     std::string name;

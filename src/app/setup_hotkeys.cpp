@@ -11,6 +11,38 @@
 namespace kurvo::app {
 namespace {
 
+// A failure already shown as the dialog's message box.
+const char kShownMessage[] = "\x01";
+
+std::string ChooseMenu(SetupContext& c, THotkeyEditor& editor, const QString& value) {
+    const std::string name = value.toStdString();
+    const auto& texts = HotkeyChooserTexts();
+    int chosen = -1;
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (name == texts[i]) chosen = static_cast<int>(i);
+    if (chosen < 0) return "--menu: no menu '" + name + "' (File, Settings, Zooms, Editors, Data Sets, Help)";
+    if (chosen == editor.Chosen()) return {};
+    const FileResult saved = editor.Choose(chosen);
+    if (saved.ok()) return {};
+    c.host.ShowError(saved.message);
+    return kShownMessage;
+}
+
+std::string SetRow(THotkeyEditor& editor, const QString& set) {
+    const qsizetype eq = set.lastIndexOf('=');
+    const std::string row = Utf8ToCp1252(set.left(eq).toStdString());
+    const QString text = eq < 0 ? QString() : set.mid(eq + 1);
+    size_t index = editor.Rows().size();
+    for (size_t i = 0; i < editor.Rows().size(); ++i)
+        if (editor.Rows()[i].caption == row) index = i;
+    if (eq < 0 || index == editor.Rows().size()) return "--set: no row '" + set.left(eq).toStdString() + "' in this menu";
+    const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (!text.isEmpty() && (key.isEmpty() || key[0].key() == Qt::Key_unknown))
+        return "--set: '" + text.toStdString() + "' is not a shortcut";
+    editor.SetHotkey(index, key.toString(QKeySequence::PortableText).toStdString());
+    return {};
+}
+
 int RunHotkeys(SetupContext& c) {
     if (!c.arguments.empty()) return SetupFail("hotkeys", "unexpected argument '" + c.arguments[0] + "'");
     std::vector<HotkeyMenu> menus = DefaultHotkeyMenus();
@@ -27,34 +59,12 @@ int RunHotkeys(SetupContext& c) {
     THotkeyEditor editor(std::move(menus), path);
     editor.Show();
 
-    if (c.options.isSet("menu")) {
-        const std::string name = c.options.value("menu").toStdString();
-        const auto& texts = HotkeyChooserTexts();
-        int chosen = -1;
-        for (size_t i = 0; i < texts.size(); ++i)
-            if (name == texts[i]) chosen = static_cast<int>(i);
-        if (chosen < 0) return SetupFail("hotkeys", "--menu: no menu '" + name + "' (File, Settings, Zooms, Editors, Data Sets, Help)");
-        if (chosen != editor.Chosen()) {
-            const FileResult saved = editor.Choose(chosen);
-            if (!saved.ok()) {
-                c.host.ShowError(saved.message);
-                return 1;
-            }
-        }
-    }
-    for (const QString& set : c.options.values("set")) {
-        const qsizetype eq = set.lastIndexOf('=');
-        const std::string row = Utf8ToCp1252(set.left(eq).toStdString());
-        const QString text = eq < 0 ? QString() : set.mid(eq + 1);
-        size_t index = editor.Rows().size();
-        for (size_t i = 0; i < editor.Rows().size(); ++i)
-            if (editor.Rows()[i].caption == row) index = i;
-        if (eq < 0 || index == editor.Rows().size())
-            return SetupFail("hotkeys", "--set: no row '" + set.left(eq).toStdString() + "' in this menu");
-        const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
-        if (!text.isEmpty() && (key.isEmpty() || key[0].key() == Qt::Key_unknown))
-            return SetupFail("hotkeys", "--set: '" + text.toStdString() + "' is not a shortcut");
-        editor.SetHotkey(index, key.toString(QKeySequence::PortableText).toStdString());
+    // --menu and --set act in command-line order, as the dialog's chooser
+    // and rows would be used.
+    for (const auto& [option, value] : OptionsInOrder(c.raw, {"menu", "set"})) {
+        const std::string failure = option == "menu" ? ChooseMenu(c, editor, value) : SetRow(editor, value);
+        if (failure == kShownMessage) return 1;
+        if (!failure.empty()) return SetupFail("hotkeys", failure);
     }
     const FileResult saved = editor.End();
     if (!saved.ok()) {

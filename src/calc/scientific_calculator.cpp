@@ -20,6 +20,11 @@ std::string ReplaceEvery(std::string text, const std::string& pattern, const std
 
 }  // namespace
 
+TScientificCalculator::TScientificCalculator() {
+    // p is pi here too, as in the formula box.
+    if (double* p = parser_.Var('P')) *p = 3.141592654;
+}
+
 double* TScientificCalculator::Memory(char letter) {
     const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     if (up == 0 || !std::strchr(kMemoryLetters, up)) return nullptr;

@@ -13,6 +13,7 @@ namespace kurvo {
 
 class TScientificCalculator {
 public:
+    TScientificCalculator();
     static constexpr const char* kSyntaxError = "Syntax Error. Please edit your expression.";
 
     // The key with this caption (UTF-8; "x^2"/"x^3" stand for "x²"/"x³",

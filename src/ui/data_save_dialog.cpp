@@ -1,10 +1,12 @@
 #include "ui/data_save_dialog.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 #include "expr/encoding.h"
 #include "workspace/data_files.h"
@@ -21,6 +23,17 @@ const QStringList& TDataSaveDialog::Filters() {
     static const QStringList filters = {"Text (.txt) (*.txt)", "CSV (.csv) (*.csv)", "SID (.sid) (*.sid)",
                                         "TSV (.tsv) (*.tsv)"};
     return filters;
+}
+
+QString TDataSaveDialog::SuffixOfFilter(const QString& filter) {
+    // The dialog may hand over the caption alone ("Text (.txt)"), whose
+    // brackets are not the pattern: the pattern is taken from the list.
+    for (const QString& f : Filters())
+        if (f.startsWith(filter.trimmed())) {
+            const QRegularExpressionMatch m = QRegularExpression(R"(\(\*\.(\w+)\)$)").match(f);
+            if (m.hasMatch()) return m.captured(1);
+        }
+    return "csv";
 }
 
 TDataSaveDialog::TDataSaveDialog(TDataSets& sets, std::function<void(const std::function<void()>&)> guard,
@@ -54,10 +67,12 @@ TDataSaveDialog::TDataSaveDialog(TDataSets& sets, std::function<void(const std::
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(group, grid->rowCount(), 0, 1, grid->columnCount());
 
-    connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
-        setDefaultSuffix(filter.mid(filter.lastIndexOf("*.") + 2).chopped(1));
+    connect(this, &QFileDialog::filterSelected, this,
+            [this](const QString& filter) { setDefaultSuffix(SuffixOfFilter(filter)); });
+    connect(this, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        lastFolder_ = QFileInfo(path).absolutePath();
+        SaveTo(path);
     });
-    connect(this, &QFileDialog::fileSelected, this, [this](const QString& path) { SaveTo(path); });
 }
 
 void TDataSaveDialog::showEvent(QShowEvent* event) {
@@ -68,6 +83,10 @@ void TDataSaveDialog::showEvent(QShowEvent* event) {
     start_->setText(FromEngine(sets_.SaveFields.start));
     end_->setText(FromEngine(sets_.SaveFields.end));
     step_->setText(FromEngine(sets_.SaveFields.step));
+    // Each showing starts in the folder of the last save with an empty
+    // name, so a new name is not typed onto the old path.
+    if (!lastFolder_.isEmpty()) setDirectory(NearestExistingFolder(lastFolder_));
+    if (auto* name = findChild<QLineEdit*>("fileNameEdit")) name->clear();
     QFileDialog::showEvent(event);
 }
 

@@ -16,6 +16,8 @@ class TDataSaveDialog : public QFileDialog {
     Q_OBJECT
 public:
     static const QStringList& Filters();
+    // The extension of a filter, given whole or as its caption alone.
+    static QString SuffixOfFilter(const QString& filter);
 
     TDataSaveDialog(TDataSets& sets, std::function<void(const std::function<void()>&)> guard,
                     const QString& folder, QWidget* parent);
@@ -39,6 +41,7 @@ private:
     QLineEdit* step_;
     QLabel* startLabel_;
     QLabel* endLabel_;
+    QString lastFolder_;
 };
 
 }  // namespace kurvo

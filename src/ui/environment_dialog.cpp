@@ -258,6 +258,14 @@ QWidget* TEnvironment::LinesPage() {
     connect(markType_, &QPushButton::clicked, this, [this] {
         if (window_.showDataMarks) window_.showDataMarks(controls_.DataSet);
     });
+    // Joining and outlining belong to the set shown, as its mark type does,
+    // and take effect at once like it.
+    for (auto flags : {&SettingsRecord::MarkConnect, &SettingsRecord::MarkOutline}) {
+        auto* box = qobject_cast<QCheckBox*>(Control(flags == &SettingsRecord::MarkConnect ? "Connect" : "Outline"));
+        connect(box, &QCheckBox::clicked, this, [this, flags](bool on) {
+            (window_.settings().*flags)[size_t(controls_.DataSet - 1)] = on;
+        });
+    }
 
     auto* font = new QGroupBox("Font", page);
     auto* fontLayout = new QGridLayout(font);

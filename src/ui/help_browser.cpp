@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -45,6 +46,15 @@ HelpBrowser::HelpBrowser(const QString& folder, QWidget* parent)
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
+}
+
+void HelpBrowser::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the help as it closes every other window of the program.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpBrowser::Open(const QString& page) {

@@ -21,6 +21,9 @@ public:
     // has one, else the built-in pages.
     static QString FolderFor(const QString& programFolder);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString folder_;
     QTextBrowser* browser_;

@@ -1,6 +1,7 @@
 // The three toolbars, built from the toolbar record: the button bar
 // (entries 0-30), the range bar (t, x and y fields) and the formula bar.
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -96,12 +97,16 @@ QToolButton* TMainForm::EntryButton(int entry) const {
 
 QLineEdit* TMainForm::ViewFieldEdit(ViewField field) const { return viewFields_[static_cast<int>(field)]; }
 
-void TMainForm::AddButton(QToolBar* bar, int entry) {
+void TMainForm::AddButton(QToolBar* bar, int entry, QBoxLayout* row) {
     const ToolbarEntry& e = ToolbarEntries()[entry];
+    auto place = [bar, row](QWidget* w) {
+        if (row) row->addWidget(w);
+        else bar->addWidget(w);
+    };
     if (e.kind == ToolbarItemKind::Separator) {
         auto* gap = new QWidget(bar);
         gap->setFixedWidth(8);
-        bar->addWidget(gap);
+        place(gap);
         return;
     }
     if (e.kind == ToolbarItemKind::SpinField) {
@@ -113,7 +118,7 @@ void TMainForm::AddButton(QToolBar* bar, int entry) {
         plotStep_->setFixedWidth(std::max(60, plotStep_->fontMetrics().horizontalAdvance("0000000") + 32));
         plotStep_->setToolTip(e.hint);
         plotStep_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-        bar->addWidget(plotStep_);
+        place(plotStep_);
         return;
     }
     auto* button = new QToolButton(bar);
@@ -130,7 +135,7 @@ void TMainForm::AddButton(QToolBar* bar, int entry) {
         button->setIcon(ButtonIcon(e.picture));
         button->setFixedSize(25, 24);
     }
-    bar->addWidget(button);
+    place(button);
 
     if (entry == toolbar::XSquared || entry == toolbar::XCubed) {
         const char c = entry == toolbar::XSquared ? '\xB2' : '\xB3';
@@ -165,14 +170,21 @@ void TMainForm::AddButton(QToolBar* bar, int entry) {
     });
 }
 
-void TMainForm::AddViewField(QToolBar* bar, ViewField field, const QString& label, const QString& hint) {
-    auto* text = new QLabel(label, bar);
+void TMainForm::AddViewField(QBoxLayout* row, ViewField field, const QString& label, const QString& hint) {
+    QWidget* parent = row->parentWidget();
+    auto* text = new QLabel(label, parent);
     text->setToolTip(hint);
-    bar->addWidget(text);
-    auto* edit = new QLineEdit(bar);
-    edit->setFixedWidth(kFieldWidth);
+    row->addWidget(text);
+    auto* edit = new QLineEdit(parent);
+    // As wide as "6.283185" at the window's font, shrinking on a narrow
+    // window down to a few digits instead of leaving the bar.
+    const QFontMetrics metrics = edit->fontMetrics();
+    edit->setMaximumWidth(std::max(kFieldWidth, metrics.horizontalAdvance("-6.283185") + 12));
+    edit->setMinimumWidth(metrics.horizontalAdvance("-0.00") + 12);
+    edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     edit->setToolTip(hint);
-    bar->addWidget(edit);
+    text->setBuddy(edit);
+    row->addWidget(edit);
     viewFields_[static_cast<int>(field)] = edit;
     // Only the user's edits save the view for undo; the window's own
     // rewrites use setText, which raises no textEdited.
@@ -206,17 +218,24 @@ void TMainForm::BuildToolbars() {
     }
 
     rangeBar_ = NewBar(this, "Range", lines, false);
+    // The fields and buttons share one row that the bar cannot split, so
+    // every field stays in sight on a narrow window (the fields shrink).
+    auto* rangeRow = new QWidget(rangeBar_);
+    auto* row = new QHBoxLayout(rangeRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
     const auto& entries = ToolbarEntries();
-    if (on[toolbar::TMinField])
-        AddViewField(rangeBar_, ViewField::TMin, " t min", entries[toolbar::TMinField].hint);
-    if (on[toolbar::TMaxField])
-        AddViewField(rangeBar_, ViewField::TMax, " t max", entries[toolbar::TMaxField].hint);
-    AddViewField(rangeBar_, ViewField::XMin, " x min", "Type the minimum value for x");
-    AddViewField(rangeBar_, ViewField::XMax, " x max", "Type the maximum value for x");
-    AddViewField(rangeBar_, ViewField::YMin, " y min", "Type the minimum value for y");
-    AddViewField(rangeBar_, ViewField::YMax, " y max", "Type the maximum value for y");
+    if (on[toolbar::TMinField]) AddViewField(row, ViewField::TMin, " t min", entries[toolbar::TMinField].hint);
+    if (on[toolbar::TMaxField]) AddViewField(row, ViewField::TMax, " t max", entries[toolbar::TMaxField].hint);
+    AddViewField(row, ViewField::XMin, " x min", "Type the minimum value for x");
+    AddViewField(row, ViewField::XMax, " x max", "Type the maximum value for x");
+    AddViewField(row, ViewField::YMin, " y min", "Type the minimum value for y");
+    AddViewField(row, ViewField::YMax, " y max", "Type the maximum value for y");
     for (int i = 33; i <= 35; ++i)
-        if (on[i]) AddButton(rangeBar_, i);
+        if (on[i]) AddButton(rangeBar_, i, row);
+    row->addStretch(1);
+    rangeRow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    rangeBar_->addWidget(rangeRow);
     addToolBar(Qt::TopToolBarArea, rangeBar_);
     addToolBarBreak(Qt::TopToolBarArea);
 
@@ -225,7 +244,9 @@ void TMainForm::BuildToolbars() {
     big.setPointSize(10);
     relationBox_ = new QComboBox(formulaBar_);
     relationBox_->setFont(big);
-    relationBox_->setFixedWidth(kRelationBoxWidth);
+    // As wide as its longest entry ("y>=", "x,y=") once the mode's list is in.
+    relationBox_->setMinimumWidth(kRelationBoxWidth);
+    relationBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     relationBox_->setToolTip("Choose equality/inequality graph type");
     formulaBar_->addWidget(relationBox_);
     formulaBox_ = new QComboBox(formulaBar_);

@@ -1,6 +1,9 @@
 #include "ui/simple_calculator_form.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -41,7 +44,23 @@ TSimpleCalculatorForm::TSimpleCalculatorForm(QWidget* parent)
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-
 QString TSimpleCalculatorForm::DisplayText() const { return display_->text(); }
+
+void TSimpleCalculatorForm::keyPressEvent(QKeyEvent* event) {
+    static const QHash<QChar, QString> keys = {
+        {'.', "·"}, {',', "·"}, {'+', "+"}, {'-', "-"}, {'*', "×"}, {'x', "×"}, {'X', "×"},
+        {'/', "÷"}, {'=', "="}, {'c', "CL"}, {'C', "CL"}};
+    const QString text = event->text();
+    QString caption;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) caption = "=";
+    else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) caption = "CL";
+    else if (text.size() == 1 && text[0].isDigit()) caption = text;
+    else if (text.size() == 1) caption = keys.value(text[0]);
+    if (QAbstractButton* key = caption.isEmpty() ? nullptr : Key(caption)) {
+        key->click();
+        return;
+    }
+    TToolWindow::keyPressEvent(event);
+}
 
 }  // namespace kurvo

@@ -13,6 +13,10 @@ public:
     explicit TSimpleCalculatorForm(QWidget* parent);
     QString DisplayText() const;
 
+protected:
+    // The keyboard's digits and operators press the matching keys.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     TSimpleCalculator calc_;
     QLabel* display_;

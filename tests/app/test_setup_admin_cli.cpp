@@ -44,6 +44,8 @@ TEST_F(SetupAdminCli, DialogsPrintTheirResultAndExitStatus) {
         {{"toolbar", "--check", "43"}, 2, ""},
         {{"hotkeys", "--menu", "Zooms", "--set", "Zoom in=Ctrl+Shift+Z"}, 0, "Zoom in\tCtrl+Shift+Z\nZoom out\tF4\n"},
         {{"hotkeys", "--set", "Nowhere=F2"}, 2, ""},
+        // In command-line order: File's row is set before Zooms is shown.
+        {{"hotkeys", "--menu", "File", "--set", "Open=F12", "--menu=Zooms"}, 0, "Zoom in\tCtrl+Shift+Z\n"},
         {{"aliases", "--lookup", "quad"}, 0, "quad\n"},
         {{"initdir", "--set", "/tmp/k y"}, 0, "/tmp/k y\n"},
         {{"initdir"}, 0, "/tmp/k y\n"},
@@ -56,6 +58,7 @@ TEST_F(SetupAdminCli, DialogsPrintTheirResultAndExitStatus) {
     EXPECT_EQ(Read("pass.dat"), QByteArray("\x0C" "ABCDEFGHIJKL", 13));
     EXPECT_EQ(Read("tbrcfg.dat").toHex(), "0100" + QByteArray("01") + QByteArray(84, '0'));
     EXPECT_TRUE(Read("hotkeys.txt").contains("\r\nZoom in:Ctrl+Shift+Z\r\nZoom out:F4\r\n"));
+    EXPECT_TRUE(Read("hotkeys.txt").startsWith("&Open:F12\r\n"));
     EXPECT_EQ(Read("initdir.txt"), "/tmp/k y\r\n");
 }
 

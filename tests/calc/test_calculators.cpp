@@ -88,6 +88,7 @@ TEST(ScientificCalculator, Sequences) {
         {"Hyperbolic cos ( 0 ) EXE", "1", "cosh(0)"},
         {"Pi EXE", "3.14159265359", "3.14159265359"},
         {"=E*2 EXE", "0", "E*2"},  // E is a memory, not e
+        {"=2p EXE", "6.283185308", "2p"},  // p is pi, as in the formula box
         {"2 EXE 3 CL", "", "2"},
     };
     for (const auto& c : cases) {

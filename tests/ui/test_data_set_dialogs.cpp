@@ -3,12 +3,16 @@
 // data marks palette setting the shape of the set being edited.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 
 #include "plot/graph_window.h"
@@ -95,6 +99,37 @@ TEST_F(DataSetDialogs, SaveDialogShowsTheRangeOfTheMode) {
     const QString path = tmp_.filePath("out.csv");
     save->SaveTo(path);
     EXPECT_EQ(ReadAll(path), "x,y\r\n0,0\r\n1,2\r\n");
+}
+
+TEST_F(DataSetDialogs, SaveNamesTakeTheChosenTypesExtensionAndStartEmpty) {
+    auto form = Start();
+    form->FormulaBox()->setEditText("2x");
+    form->Action("Save As &Dataset")->trigger();
+    TDataSaveDialog* save = form->DataSaveDialog();
+    ASSERT_NE(save, nullptr);
+    save->setDirectory(tmp_.path());
+    auto* types = save->findChild<QComboBox*>("fileTypeCombo");
+    auto* name = save->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_TRUE(types && name);
+    // The user picks a type in the list (from CSV: one up is Text, three
+    // down is TSV), types a name and presses Enter.
+    const struct {
+        Qt::Key key;
+        int presses;
+        const char* typed;
+        const char* written;
+    } cases[] = {{Qt::Key_Up, 1, "export1", "export1.txt"}, {Qt::Key_Down, 3, "export2", "export2.tsv"},
+                 {Qt::Key_Up, 1, "export3", "export3.sid"}};
+    for (const auto& c : cases) {
+        if (!save->isVisible()) form->Action("Save As &Dataset")->trigger();
+        EXPECT_EQ(name->text(), "") << c.typed;
+        for (int i = 0; i < c.presses; ++i) QTest::keyClick(types, c.key);
+        QTest::keyClicks(name, c.typed);
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_TRUE(QFileInfo::exists(tmp_.filePath(c.written))) << c.written;
+        EXPECT_EQ(QDir(tmp_.path()).entryList(QDir::Files).filter(c.typed).size(), 1) << c.typed;
+    }
+    EXPECT_TRUE(ReadAll(tmp_.filePath("export2.tsv")).contains("x\ty\r\n"));
 }
 
 TEST_F(DataSetDialogs, DataMarksSetTheShapeOfTheSetBeingEdited) {
