@@ -14,11 +14,11 @@ namespace {
 constexpr int kCoarseCell = 16;
 // A cell is split while its smallest |F| is below this many times the
 // spread of F over its samples: a zero may lie within the cell's reach.
-constexpr double kNearFactor = 2.0;
+constexpr double kNearFactor = 0.5;
 // A crossing is a root when F at the interpolated point falls below this
 // share of the smaller end value (a pole or a jump never does).
 constexpr double kRootShare = 0.5;
-constexpr int kRootSteps = 8;
+constexpr int kRootSteps = 12;
 // A corner is a root when F there is this small against the other end.
 constexpr double kCornerShare = 1e-9;
 // A cell without a sign change is searched for a touching zero only when F
@@ -307,12 +307,13 @@ void Tracer::Join(ContourLines& out) {
 bool EdgeRoot(ContourField& field, ContourPoint a, double fa, ContourPoint b, double fb,
               ContourPoint& root) {
     const double limit = kRootShare * std::min(std::fabs(fa), std::fabs(fb));
-    // Regula falsi on t in [0, 1] along the edge; the Illinois halving
-    // keeps a stuck end from slowing it down.
+    // Regula falsi on t in [0, 1] along the edge, with a halving step
+    // whenever the bracket shrank by less than half (a steep end).
     double t0 = 0, t1 = 1, f0 = fa, f1 = fb;
-    int side = 0;
+    bool bisect = false;
     for (int step = 0; step < kRootSteps; ++step) {
-        const double t = f0 == f1 ? (t0 + t1) / 2 : t0 + (t1 - t0) * f0 / (f0 - f1);
+        const double width = t1 - t0;
+        const double t = bisect || f0 == f1 ? (t0 + t1) / 2 : t0 + (t1 - t0) * f0 / (f0 - f1);
         const ContourPoint p{a.u + t * (b.u - a.u), a.v + t * (b.v - a.v)};
         double f = 0;
         if (!field.At(p.u, p.v, f)) return false;
@@ -334,14 +335,11 @@ bool EdgeRoot(ContourField& field, ContourPoint a, double fa, ContourPoint b, do
         if (Negative(f) == Negative(f0)) {
             t0 = t;
             f0 = f;
-            if (side == 1) f1 /= 2;
-            side = 1;
         } else {
             t1 = t;
             f1 = f;
-            if (side == -1) f0 /= 2;
-            side = -1;
         }
+        bisect = t1 - t0 > width / 2;
     }
     return false;
 }

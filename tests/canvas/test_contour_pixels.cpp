@@ -93,11 +93,11 @@ std::vector<Case> Cases() {
     }
     cases.push_back(tangent);
     // A circle smaller than a pixel, its centre at several places against
-    // the pixel grid.
+    // the pixel grid (15 pixels per unit: a radius of 0.15 pixel).
     for (double shift : {0.0, 0.25, 0.5, 0.8}) {
-        const double px = shift / 60;
+        const double px = shift / 15;
         cases.push_back({"x^2+y^2=0.0001",
-                         {-5 + px, 5 + px, -4 + px / 2, 4 + px / 2, 600, 480},
+                         {-20 + px, 20 + px, -16 + px / 2, 16 + px / 2, 600, 480},
                          {{[](double t) { return Point{0.01 * std::cos(t), 0.01 * std::sin(t)}; }, 0, 2 * kPi}}});
     }
     return cases;
@@ -138,7 +138,10 @@ struct Scene {
 void Sample(const Scene& sc, const Curve& c, double t0, double t1, std::vector<Point>& out, int depth = 0) {
     const Point a = c(t0), b = c(t1);
     const double du = sc.U(b.x) - sc.U(a.x), dv = sc.V(b.y) - sc.V(a.y);
-    if (depth > 40 || (depth > 4 && du * du + dv * dv < 0.01)) {
+    const double u = sc.U(a.x), v = sc.V(a.y);
+    const bool outside = std::max(u, u + du) < -4 || std::min(u, u + du) > sc.v.width + 4 ||
+                         std::max(v, v + dv) < -4 || std::min(v, v + dv) > sc.v.height + 4;
+    if (depth > 40 || (depth > 4 && du * du + dv * dv < 0.01) || (depth > 12 && outside)) {
         out.push_back({sc.U(a.x), sc.V(a.y)});
         return;
     }
