@@ -198,5 +198,39 @@ TEST(ContourAccuracy, TrueCurveAndDrawnPixelsAgree) {
     }
 }
 
+class StopAfter : public PlotHost {
+public:
+    explicit StopAfter(long polls) : polls_(polls) {}
+    bool EscapePressed() override { return --polls_ < 0; }
+
+private:
+    long polls_;
+};
+
+// Escape ends the plot; an F undefined everywhere draws nothing.
+TEST(ContourPlotter, EscapeAndUndefinedRelations) {
+    const struct {
+        const char* typed;
+        long polls;  // -1: no Escape
+        PlotResult result;
+        bool drawn;
+    } rows[] = {
+        {"x^2+y^2=9", -1, PlotResult::Done, true},
+        {"x^2+y^2=9", 10, PlotResult::Stopped, false},
+        {"sqrt(-1-x^2-y^2)=1", -1, PlotResult::Done, false},
+        {"ln(-1-x^2)=y", -1, PlotResult::Done, false},
+    };
+    for (const auto& row : rows) {
+        Scene sc(kView);
+        StopAfter host(row.polls < 0 ? 1L << 40 : row.polls);
+        sc.ctx.Host = &host;
+        EXPECT_EQ(sc.Draw(row.typed), row.result) << row.typed;
+        bool drawn = false;
+        for (int y = 0; y <= kView.height && !drawn; ++y)
+            for (int x = 0; x <= kView.width && !drawn; ++x) drawn = sc.picture.Pixel(x, y) != kBackground;
+        EXPECT_EQ(drawn, row.drawn) << row.typed;
+    }
+}
+
 }  // namespace
 }  // namespace kurvo
