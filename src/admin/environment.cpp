@@ -45,6 +45,7 @@ void LoadEnvironmentControls(EnvironmentControls& c, const SettingsRecord& s, co
     c.AutoLimitMax = s.AutoLimitMax;
     c.ShadeDefinedSide = s.ShadeDefinedSide;
     c.MoveWithMouse = s.MoveWithMouse;
+    c.CompleteImplicit = s.CompleteImplicit();
 }
 
 void TakeEnvironmentControls(const EnvironmentControls& c, SettingsRecord& s) {
@@ -62,6 +63,7 @@ void TakeEnvironmentControls(const EnvironmentControls& c, SettingsRecord& s) {
     s.AutoLimitMax = c.AutoLimitMax;
     s.ShadeDefinedSide = c.ShadeDefinedSide;
     s.MoveWithMouse = c.MoveWithMouse;
+    s.CompleteImplicit() = c.CompleteImplicit;
     s.GraphColours = c.GraphColours;
     s.GraphLineWidth = ParseInt(c.GraphLineWidth);
     s.AxisLineWidth = ParseInt(c.AxisLineWidth);

@@ -35,6 +35,7 @@ struct EnvironmentControls {
     int AutoLimitMin = -500;  // -100000 to 0
     int AutoLimitMax = 500;   // 0 to 100000
     bool ShadeDefinedSide = false, MoveWithMouse = false;
+    bool CompleteImplicit = false;  // "Complete implicit curves"
 };
 
 // Showing the dialog: every control from the settings; the plot step from

@@ -78,6 +78,11 @@ std::string RunAutoY(RenderRun& r, const std::string&) {
     return {};
 }
 
+std::string RunCompleteImplicit(RenderRun& r, const std::string&) {
+    r.graph.Settings.CompleteImplicit() = true;
+    return {};
+}
+
 std::string CheckSet(RenderSetup&, const std::string& v) {
     SettingsRecord probe = DefaultSettings();
     const std::string problem = SetSettingsField(probe, Utf8ToCp1252(v));
@@ -113,6 +118,10 @@ const RenderActionRegistration rows({
      60, nullptr, RunRelation},
     {"--degrees", nullptr, "angles in degrees", 70, nullptr, RunDegrees},
     {"--auto-y", nullptr, "automatic y-scaling", 75, nullptr, RunAutoY},
+    {"--complete-implicit", nullptr,
+     "draw implicit relations completely, every branch\n"
+     "(the setting CompleteImplicit)",
+     85, nullptr, RunCompleteImplicit},
     {"--set", "FIELD=VALUE",
      "set a settings field; an array element as FIELD[i]\n"
      "(0-based). Booleans 0/1, colours 0xBBGGRR, reals in\n"

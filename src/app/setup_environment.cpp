@@ -58,6 +58,7 @@ const std::vector<ControlField>& ControlFields() {
         {"AutoLimitMin", -100000, 0, [](C& c, const S& p, S&, size_t) { c.AutoLimitMin = p.AutoLimitMin; }},
         {"AutoLimitMax", 0, 100000, [](C& c, const S& p, S&, size_t) { c.AutoLimitMax = p.AutoLimitMax; }},
         KURVO_BOOL(ShadeDefinedSide), KURVO_BOOL(MoveWithMouse),
+        {"CompleteImplicit", 1, 0, [](C& c, const S& p, S&, size_t) { c.CompleteImplicit = p.CompleteImplicit(); }},
     };
     return fields;
 }

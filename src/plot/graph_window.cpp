@@ -13,6 +13,7 @@
 #include "plot/cartesian_plotter.h"
 #include "plot/data_set_plotter.h"
 #include "plot/direction_field.h"
+#include "plot/contour_plotter.h"
 #include "plot/implicit_plotter.h"
 #include "plot/parametric_plotter.h"
 #include "plot/polar_plotter.h"
@@ -346,7 +347,11 @@ void TGraphWindow::AddFormulaToSlot(const std::string& typed, int slot) {
         Slots.GraphSecondFormula[i] = Trans.Outstring;
         Slots.GraphText[i] = text;
     } else {
-        Translate(text);
+        if (Settings.ImplicitMode && Settings.CompleteImplicit())
+            TranslateForContour(Trans, text, Slots.GraphRelation[i], Settings.Degrees,
+                                [this](const std::string& f) { Parser(1).SetExpression(f); });
+        else
+            Translate(text);
         Parser(1).SetExpression(Trans.Outstring);
         Parser(12).SetExpression(Trans.Outstring);
         Slots.GraphFormula[i] = Trans.Outstring;
@@ -591,7 +596,9 @@ bool TGraphWindow::DrawSlot(PlotContext& ctx, int slot) {
         Flags.HasDerivativeCall = false;
         Flags.HasIntegralCall = false;
     } else if (Settings.ImplicitMode) {
-        if (UsesSingleFunctionPlotter(Slots.YTermCount[i])) {
+        if (Settings.CompleteImplicit()) {
+            result = PlotImplicitComplete(ctx, Slots.GraphText[i], Slots.GraphRelation[i], Trans, aliasLines_);
+        } else if (UsesSingleFunctionPlotter(Slots.YTermCount[i])) {
             try {
                 result = PlotImplicitSingle(ctx, Slots.GraphSecondFormula[i], &Trans);
             } catch (const Exception&) {

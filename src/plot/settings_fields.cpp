@@ -25,6 +25,9 @@ struct Field {
 
 #define KURVO_FIELD(kind, member) \
     Field{#member, kind, 1, 0, [](SettingsRecord& r, size_t) -> void* { return &r.member; }}
+// A field kept in a spare member of the record under a user-facing name.
+#define KURVO_NAMED(kind, member, shownName) \
+    Field{#shownName, kind, 1, 0, [](SettingsRecord& r, size_t) -> void* { return &r.member; }}
 #define KURVO_ARRAY(kind, member)                                            \
     Field{#member, kind, std::tuple_size_v<decltype(SettingsRecord::member)>, 0, \
           [](SettingsRecord& r, size_t i) -> void* { return &r.member[i]; }}
@@ -68,7 +71,7 @@ const std::vector<Field>& Fields() {
         KURVO_FIELD(Kind::Bool, AutoYScale),
         KURVO_FIELD(Kind::Bool, Reserved1),
         KURVO_FIELD(Kind::Bool, Degrees),
-        KURVO_FIELD(Kind::Bool, Reserved2),
+        KURVO_NAMED(Kind::Bool, Reserved2, CompleteImplicit),
         KURVO_FIELD(Kind::Bool, AsymptoteBeep),
         KURVO_FIELD(Kind::Bool, CartesianMode),
         KURVO_FIELD(Kind::Bool, Parametric),
@@ -108,6 +111,7 @@ const std::vector<Field>& Fields() {
 }
 
 #undef KURVO_FIELD
+#undef KURVO_NAMED
 #undef KURVO_ARRAY
 #undef KURVO_TEXT
 

@@ -58,7 +58,7 @@ struct SettingsRecord {
     bool AutoYScale = false;     // 428
     bool Reserved1 = false;      // 429
     bool Degrees = false;        // 430
-    bool Reserved2 = false;      // 431
+    bool Reserved2 = false;      // 431: CompleteImplicit()
     bool AsymptoteBeep = false;  // 432
     bool CartesianMode = true;   // 433
     bool Parametric = false;     // 434
@@ -98,6 +98,13 @@ struct SettingsRecord {
     // 1527: filler
 
     bool operator==(const SettingsRecord&) const = default;
+
+    // Options kept in the spare bytes, so the record's layout and the files
+    // stay as they are. Users see them under these names (settings fields,
+    // render --set and --print).
+    // "Complete implicit curves": implicit relations drawn by contouring.
+    bool& CompleteImplicit() { return Reserved2; }
+    bool CompleteImplicit() const { return Reserved2; }
 };
 
 using SettingsBytes = std::array<uint8_t, kSettingsRecordSize>;

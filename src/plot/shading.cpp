@@ -96,18 +96,19 @@ std::string ImplicitShadingEquation(const std::string& typedText, uint8_t relati
     return ReplaceFirst(text, sign, "=");
 }
 
-PlotResult ShadeImplicit(const PlotContext& ctx, const std::string& typedText, uint8_t relation,
-                         TFormulaTrans& translator, const std::vector<std::string>& aliasLines) {
-    if (ctx.Parser == nullptr) return PlotResult::Done;
-    const std::string equation = ImplicitShadingEquation(typedText, relation, aliasLines);
-    if (equation.empty()) return PlotResult::Done;
+std::string ImplicitFunctionEquation(const std::string& typedText, uint8_t relation,
+                                     const std::vector<std::string>& aliasLines) {
+    if (relation <= 3) return ImplicitShadingEquation(typedText, relation, aliasLines);
+    return ApplyFunctionAliases(typedText, aliasLines);
+}
 
+std::string TranslateSimpleSort(TFormulaTrans& translator, const std::string& equation, bool degrees) {
     // Only the simple-sort translation of F is wanted from the translator:
     // what it reports about the slot's own formula must survive it.
     const bool root = translator.Root;
     const std::string secondFn = translator.SecondFn;
     const int ycount = translator.ycount;
-    const bool degrees = translator.Degrees;
+    const bool oldDegrees = translator.Degrees;
     struct Restore {
         TFormulaTrans& t;
         bool root;
@@ -121,15 +122,23 @@ PlotResult ShadeImplicit(const PlotContext& ctx, const std::string& typedText, u
             t.ycount = ycount;
             t.Degrees = degrees;
         }
-    } restore{translator, root, secondFn, ycount, degrees};
+    } restore{translator, root, secondFn, ycount, oldDegrees};
 
-    translator.Degrees = ctx.Settings.Degrees;
+    translator.Degrees = degrees;
     translator.Implicit_simple_sort = true;
     translator.Instring = equation;
     translator.Translate();
     translator.Implicit_simple_sort = false;
+    return translator.Outstring;
+}
+
+PlotResult ShadeImplicit(const PlotContext& ctx, const std::string& typedText, uint8_t relation,
+                         TFormulaTrans& translator, const std::vector<std::string>& aliasLines) {
+    if (ctx.Parser == nullptr) return PlotResult::Done;
+    const std::string equation = ImplicitShadingEquation(typedText, relation, aliasLines);
+    if (equation.empty()) return PlotResult::Done;
     TParser& parser = *ctx.Parser;
-    parser.SetExpression(translator.Outstring);
+    parser.SetExpression(TranslateSimpleSort(translator, equation, ctx.Settings.Degrees));
 
     // Codes 0 and 1 hold where F > 0, codes 2 and 3 where F < 0.
     const bool wantPositive = (relation <= 1) == ctx.Settings.ShadeDefinedSide;

@@ -41,6 +41,17 @@ std::string ApplyFunctionAliases(const std::string& text, const std::vector<std:
 std::string ImplicitShadingEquation(const std::string& typedText, uint8_t relation,
                                     const std::vector<std::string>& aliasLines);
 
+// The equation whose sides give F for the complete implicit plotter: the
+// shading equation of an inequality, the typed text (aliases applied) of an
+// equation.
+std::string ImplicitFunctionEquation(const std::string& typedText, uint8_t relation,
+                                     const std::vector<std::string>& aliasLines);
+
+// `equation` translated with the translator's simple sort, so it reads
+// F = left side - right side. The translator's outputs (Root, SecondFn,
+// ycount) and flags are left as they were; errors propagate.
+std::string TranslateSimpleSort(TFormulaTrans& translator, const std::string& equation, bool degrees);
+
 // Implicit shading of a slot: F is the shading equation translated with
 // the translator's simple sort (F = left side - right side) and loaded into
 // ctx.Parser, which holds F afterwards. The translator's outputs (Root,

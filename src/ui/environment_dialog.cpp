@@ -67,6 +67,7 @@ const CheckField kChecks[] = {
     {"Limits On", &EnvironmentControls::AutoLimitsOn},
     {"Shade defined side", &EnvironmentControls::ShadeDefinedSide},
     {"Move graph in direction of mouse move", &EnvironmentControls::MoveWithMouse},
+    {"Complete implicit curves", &EnvironmentControls::CompleteImplicit},
 };
 
 }  // namespace
@@ -317,6 +318,12 @@ QWidget* TEnvironment::MiscPage() {
                               "When checked the defined side of an inequality will be shade otherwise the "
                               "undefined side will be shaded."));
     layout->addWidget(inequalities);
+    auto* implicit = new QGroupBox("Implicit relations", page);
+    auto* implicitLayout = new QVBoxLayout(implicit);
+    implicitLayout->addWidget(Check(implicit, "Complete implicit curves",
+                                    "When checked implicit relations and the boundaries of inequalities are "
+                                    "drawn completely, every branch, from the sign of left side - right side."));
+    layout->addWidget(implicit);
     auto* move = new QGroupBox("Graph move mode", page);
     auto* moveLayout = new QVBoxLayout(move);
     moveLayout->addWidget(Check(move, "Move graph in direction of mouse move",

@@ -213,6 +213,18 @@ void TMainForm::BuildMenus() {
     QAction* snap = AddEntry(popup_, "S&nap Read-out to Graph");
     snap->setCheckable(true);
     connect(snap, &QAction::triggered, this, [this](bool on) { Settings().SnapToGraph = on; });
+    // Implicit mode only; the tick follows the setting, which Effects &
+    // Settings changes too.
+    QAction* complete = AddEntry(popup_, "Complete &Implicit Curves");
+    complete->setCheckable(true);
+    connect(complete, &QAction::triggered, this, [this](bool on) {
+        Settings().CompleteImplicit() = on;
+        RedrawAll();
+    });
+    connect(popup_, &QMenu::aboutToShow, this, [this, complete] {
+        complete->setVisible(Settings().ImplicitMode);
+        complete->setChecked(Settings().CompleteImplicit());
+    });
     popup_->addSeparator();
     connect(AddEntry(popup_, "&Copy Graph to Clipboard"), &QAction::triggered, this,
             [this] { CopyGraphToClipboard(); });

@@ -468,3 +468,54 @@ TEST_F(GraphFixture, UserFunctionsAreCalledThroughTheirParsers) {
 
 }  // namespace
 }  // namespace kurvo
+
+namespace kurvo {
+namespace {
+
+// With "Complete implicit curves" on, relations the translator cannot solve
+// for y make a slot too, every relation is drawn by contouring (line ends
+// on the true curve: |x|+|y| or the radius, 20 pixels per unit), strict
+// boundaries are dashed and inequalities still shaded.
+TEST(CompleteImplicit, EveryRelationIsDrawnAsTyped) {
+    const struct {
+        const char* formula;
+        bool complete;
+        bool plotted;
+        bool diamond;  // |x|+|y| = 3, else x^2+y^2 = 9
+        bool dashed;
+    } rows[] = {
+        {"|x|+|y|=3", false, false, true, false},
+        {"|x|+|y|=3", true, true, true, false},
+        {"x^2+y^2=9", true, true, false, false},
+        {"x^2+y^2<9", true, true, false, true},
+    };
+    for (const auto& row : rows) {
+        struct Fresh : GraphFixture {
+            void TestBody() override {}
+        } f;
+        f.SetUp();
+        FakeHost& host = f.host;
+        auto& graph = f.graph;
+        graph->Settings.CartesianMode = false;
+        graph->Settings.ImplicitMode = true;
+        graph->Settings.CompleteImplicit() = row.complete;
+        f.Plot(row.formula);
+        EXPECT_EQ(host.errors.empty(), row.plotted) << row.formula;
+        if (!row.plotted) continue;
+        size_t ends = 0;
+        for (const CanvasCall& c : host.picture().calls) {
+            if (c.kind != CanvasCall::Line || c.colour != kGraph[0]) continue;
+            ++ends;
+            const double dx = c.x2 - 200.0, dy = c.y2 - 200.0;
+            EXPECT_NEAR(row.diamond ? std::fabs(dx) + std::fabs(dy) : std::hypot(dx, dy), 60, 1.5) << row.formula;
+        }
+        EXPECT_GT(ends, 100u) << row.formula;
+        EXPECT_EQ(host.picture().LinesIn(graph->Settings.BackgroundColour).size() > 10, row.dashed) << row.formula;
+        size_t shaded = 0;
+        for (const CanvasCall& c : host.picture().calls) shaded += c.kind == CanvasCall::Pixel;
+        EXPECT_EQ(shaded > 100, row.dashed) << row.formula;
+    }
+}
+
+}  // namespace
+}  // namespace kurvo

@@ -369,3 +369,31 @@ TEST(SettingsFields, EveryFieldHasAName) {
 
 }  // namespace
 }  // namespace kurvo
+
+namespace kurvo {
+namespace {
+
+// Options kept in spare bytes go by their own names, and only by those.
+TEST(SettingsFields, SpareBytesGoByTheirOptionNames) {
+    const struct {
+        const char* shown;
+        const char* hidden;
+        size_t offset;
+        bool SettingsRecord::*member;
+    } rows[] = {{"CompleteImplicit", "Reserved2", 431, &SettingsRecord::Reserved2}};
+    const auto names = SettingsFieldNames();
+    for (const auto& row : rows) {
+        EXPECT_NE(std::find(names.begin(), names.end(), row.shown), names.end()) << row.shown;
+        EXPECT_EQ(std::find(names.begin(), names.end(), row.hidden), names.end()) << row.hidden;
+        SettingsRecord r = DefaultSettings();
+        EXPECT_FALSE(r.*row.member) << "off by default: " << row.shown;
+        EXPECT_EQ(SetSettingsField(r, std::string(row.shown) + "=1"), "");
+        EXPECT_TRUE(r.*row.member);
+        EXPECT_EQ(*GetSettingsField(r, row.shown), "1");
+        EXPECT_EQ(Serialize(r)[row.offset], 1) << row.shown;
+        EXPECT_NE(SetSettingsField(r, std::string(row.hidden) + "=0"), "");
+    }
+}
+
+}  // namespace
+}  // namespace kurvo
