@@ -254,8 +254,8 @@ public:
         else qputenv(name, value.toUtf8());
     }
     ~Environment() {
-        for (auto it = saved_.begin(); it != saved_.end(); ++it)
-            it.value().isNull() ? qunsetenv(it.key().c_str()) : qputenv(it.key().c_str(), it.value());
+        for (const auto& [name, value] : saved_)
+            value.isNull() ? qunsetenv(name.c_str()) : qputenv(name.c_str(), value);
     }
 
 private:
