@@ -35,6 +35,7 @@ function(kurvo_tests dir)
     endif()
     target_compile_definitions(${target} PRIVATE
       KURVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      KURVO_BUILD_DIR="${PROJECT_BINARY_DIR}"
       KURVO32_BIN="$<TARGET_FILE:kurvo32>")
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

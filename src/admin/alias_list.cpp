@@ -1,11 +1,12 @@
 #include "admin/alias_list.h"
 
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo {
 
 QString AliasListPath(const QString& dataFolder, const GraphMode& mode) {
-    return FindInFolder(dataFolder, QString::fromStdString(AliasListFile(mode)));
+    return DataFilePath(dataFolder, QString::fromStdString(AliasListFile(mode)));
 }
 
 bool AliasListHasErrors(const std::vector<std::string>& lines) {

@@ -31,7 +31,9 @@ int RunEditor(int argc, char** argv) {
     splash->deleteLater();
     // A workspace file handed over by the desktop (kurvo32 FILE.kvo) opens
     // once the window is up, so its message shows over the empty window.
-    const QStringList arguments = QApplication::arguments();
+    // "kurvo32 -- FILE" names a file that starts with "-".
+    QStringList arguments = QApplication::arguments();
+    if (arguments.size() >= 2 && arguments.at(1) == "--") arguments.removeAt(1);
     if (arguments.size() >= 2) {
         const QString path = arguments.at(1);
         QTimer::singleShot(0, &form, [&form, path] { form.OpenNamedFile(path); });

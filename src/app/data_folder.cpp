@@ -11,6 +11,7 @@
 #include "plot/settings_checks.h"
 #include "plot/settings_record.h"
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 #include "workspace/mode_files.h"
 
 namespace kurvo::app {
@@ -55,7 +56,7 @@ std::string ReadDataFolder(const std::string& dir, TGraphWindow& graph,
         }
     }
     lines.clear();
-    const QString aliases = FindInFolder(folder, QString::fromStdString(AliasListFile(mode)));
+    const QString aliases = DataFilePath(folder, QString::fromStdString(AliasListFile(mode)));
     if (QFileInfo::exists(aliases)) {
         const FileResult r = ReadTextLines(aliases, lines);
         if (!r.ok()) return QFileInfo(aliases).fileName().toStdString() + ": " + r.message;

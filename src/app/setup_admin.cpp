@@ -3,12 +3,13 @@
 #include <QFileInfo>
 
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo::app {
 
 bool ReadRecordOr(const QString& folder, const char* name, const std::vector<uint8_t>& fallback,
                   std::vector<uint8_t>& record, std::string& error) {
-    const QString path = FindInFolder(folder, name);
+    const QString path = DataFilePath(folder, name);
     if (!QFileInfo::exists(path)) {
         record = fallback;
         return true;

@@ -7,6 +7,7 @@
 #include "expr/encoding.h"
 #include "setup_dialogs.h"
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo::app {
 namespace {
@@ -46,7 +47,7 @@ std::string SetRow(THotkeyEditor& editor, const QString& set) {
 int RunHotkeys(SetupContext& c) {
     if (!c.arguments.empty()) return SetupFail("hotkeys", "unexpected argument '" + c.arguments[0] + "'");
     std::vector<HotkeyMenu> menus = DefaultHotkeyMenus();
-    const QString path = FindInFolder(c.dataFolder, "hotkeys.txt");
+    const QString path = DataFilePath(c.dataFolder, "hotkeys.txt");
     if (QFileInfo::exists(path)) {
         std::vector<std::string> lines;
         const FileResult r = ReadTextLines(path, lines);

@@ -6,6 +6,7 @@
 #include "setup_admin.h"
 #include "setup_dialogs.h"
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo::app {
 namespace {
@@ -34,7 +35,7 @@ int RunPassword(SetupContext& c) {
     }
     const PasswordChange result = ChangePassword(record, Utf8ToCp1252(c.options.value("change").toStdString()),
                                                  c.arguments[0], c.arguments[1],
-                                                 FindInFolder(c.dataFolder, "pass.dat"));
+                                                 DataFilePath(c.dataFolder, "pass.dat"));
     if (!result.changed) {
         c.host.ShowInformation(result.message);
         return 1;

@@ -6,6 +6,7 @@
 #include "setup_admin.h"
 #include "setup_dialogs.h"
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo::app {
 namespace {
@@ -60,7 +61,7 @@ int RunToolbar(SetupContext& c) {
         edited = true;
     }
     if (edited) {
-        const FileResult written = dialog.OK(FindInFolder(c.dataFolder, "tbrcfg.dat"));
+        const FileResult written = dialog.OK(DataFilePath(c.dataFolder, "tbrcfg.dat"));
         if (!written.ok()) {
             c.host.ShowError(written.message);
             return 1;

@@ -31,6 +31,7 @@
 #include "ui/print_dialog.h"
 #include "ui/qimage_canvas.h"
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 #include "workspace/file_type_registration.h"
 #include "workspace/required_files.h"
 #include "workspace/settings_file.h"
@@ -85,7 +86,7 @@ TMainForm::~TMainForm() {
 SettingsRecord& TMainForm::Settings() { return graph_->Settings; }
 
 QString TMainForm::DataPath(const std::string& name) const {
-    return FindInFolder(folders_.DataFolder, QString::fromStdString(name));
+    return DataFilePath(folders_.DataFolder, QString::fromStdString(name));
 }
 
 // ---- menus -------------------------------------------------------------

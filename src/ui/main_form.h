@@ -215,6 +215,7 @@ private:
     std::function<void(const std::function<void()>&)> Guard();
     void WireEditors();
     void CreateWindowState();
+    void CompleteWorkingFolder();
     void ReadPasswordFile();
     void ReadToolbarFile();
     void BuildToolbars();

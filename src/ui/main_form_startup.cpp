@@ -26,8 +26,11 @@
 #include "ui/message_boxes.h"
 #include "workspace/data_files.h"
 #include "workspace/file_type_registration.h"
+#include "workspace/folders.h"
 #include "workspace/preset_lists.h"
 #include "workspace/required_files.h"
+
+static void InitDataSetResources() { Q_INIT_RESOURCE(data_template); }
 
 namespace kurvo {
 
@@ -41,11 +44,13 @@ QColor ToQColor(Colour c) {
 }  // namespace
 
 void TMainForm::CreateWindowState() {
-    folders_ = FixFolders(options_.programFolder.isEmpty() ? QDir::currentPath() : options_.programFolder);
-
-    RegisterFileType(folders_.ProgramFolder, options_.executable.isEmpty()
-                                                 ? QCoreApplication::applicationFilePath()
-                                                 : options_.executable);
+    folders_ = FixFolders(options_.programFolder.isEmpty() ? WorkingFolder() : options_.programFolder);
+    CompleteWorkingFolder();
+    const QString executable =
+        options_.executable.isEmpty() ? QCoreApplication::applicationFilePath() : options_.executable;
+    // An installed program ships its desktop entry; only a build-folder run
+    // registers itself.
+    if (RunsFromBuildFolder(executable)) RegisterFileType(executable, BuildFolderIcon());
 
     if (!ReadUserFolders(folders_)) {
         if (!folders_.DocumentsFolder.isEmpty()) {
@@ -84,6 +89,15 @@ void TMainForm::CreateWindowState() {
     LoadUserFunctions();
     ApplyHotkeys();
     ReportStartupProblems();
+}
+
+// Every shipped settings and list file, and the example data sets, that
+// the working folder lacks; the user's own files stay as they are.
+void TMainForm::CompleteWorkingFolder() {
+    InitDataSetResources();
+    for (auto& r : CopyMissingFiles(options_.templateFolder, folders_.DataFolder)) startupReports_.push_back(r);
+    for (auto& r : CopyMissingFiles(":/datafiles_template", QDir(folders_.ProgramFolder).filePath("Datafiles")))
+        startupReports_.push_back(r);
 }
 
 void TMainForm::ReadPasswordFile() {

@@ -10,6 +10,36 @@
 
 namespace kurvo {
 
+QString WorkingFolder() {
+    const QString home = qEnvironmentVariable("KURVO32_HOME");
+    if (!home.isEmpty()) return QDir::cleanPath(QDir(home).absolutePath());
+    QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    // Relative XDG paths are invalid and ignored.
+    if (xdg.isEmpty() || QDir::isRelativePath(xdg)) xdg = QDir::homePath() + "/.local/share";
+    return QDir::cleanPath(xdg + "/kurvo32");
+}
+
+QString ClassroomFolder() {
+    const QString system = qEnvironmentVariable("KURVO32_SYSTEM");
+    return system.isEmpty() ? QStringLiteral("/etc/kurvo32") : QDir::cleanPath(system);
+}
+
+bool IsClassroomFile(const QString& name) {
+    static const char* const guarded[] = {"pass.dat", "tbrcfg.dat", "hotkeys.txt", "cartal.txt", "pcartal.txt",
+                                          "polal.txt", "ppolal.txt", "Implal.txt", "initdir.txt"};
+    for (const char* g : guarded)
+        if (name.compare(QLatin1String(g), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+QString DataFilePath(const QString& dataFolder, const QString& name) {
+    if (IsClassroomFile(name)) {
+        const QString shared = FindInFolder(ClassroomFolder(), name);
+        if (QFileInfo(shared).isFile()) return shared;
+    }
+    return FindInFolder(dataFolder, name);
+}
+
 Folders FixFolders(const QString& current) {
     Folders folders;
     folders.ProgramFolder = QDir::cleanPath(current);
@@ -25,7 +55,7 @@ bool ReadUserFolders(Folders& folders) {
 }
 
 void ApplyInitialDirFile(Folders& folders) {
-    const QString path = FindInFolder(folders.DataFolder, "initdir.txt");
+    const QString path = DataFilePath(folders.DataFolder, "initdir.txt");
     if (!QFileInfo::exists(path)) return;
     std::vector<std::string> lines;
     if (!ReadTextLines(path, lines).ok()) return;
@@ -36,7 +66,7 @@ void ApplyInitialDirFile(Folders& folders) {
 }
 
 std::string WriteInitialDirFile(const Folders& folders, const QString& folder) {
-    const auto r = WriteTextLines(FindInFolder(folders.DataFolder, "initdir.txt"),
+    const auto r = WriteTextLines(DataFilePath(folders.DataFolder, "initdir.txt"),
                                   {Utf8ToCp1252(folder.toStdString())});
     return r.ok() ? std::string() : r.message;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The folders the program works in. The program folder is the current
-// folder at start (not the executable's), and every settings and list file
-// lives in its "data" subfolder.
+// The folders the program works in. The program folder is the user's
+// working folder (never the current folder), and every settings and list
+// file lives in its "data" subfolder. A classroom folder shared by every
+// account may hold the files the administrator password guards.
 #include <QString>
+#include <string>
 
 namespace kurvo {
 
@@ -13,6 +15,21 @@ struct Folders {
     QString AppDataFolder;    // kept; nothing else uses it
     bool InitialDirSet = false;
 };
+
+// The user's working folder: $KURVO32_HOME when set, else
+// $XDG_DATA_HOME/kurvo32 (~/.local/share/kurvo32).
+QString WorkingFolder();
+
+// The classroom folder: $KURVO32_SYSTEM when set, else /etc/kurvo32.
+QString ClassroomFolder();
+
+// pass.dat, tbrcfg.dat, hotkeys.txt, the five alias lists and initdir.txt.
+bool IsClassroomFile(const QString& name);
+
+// Where the data file `name` of `dataFolder` is read and written: the
+// classroom folder's copy of a guarded file when it exists there, else the
+// data folder's own (matched without regard to case).
+QString DataFilePath(const QString& dataFolder, const QString& name);
 
 // ProgramFolder = `current`; DataFolder = its "data" subfolder, matched
 // without regard to case so a folder named "Data" is found as well.

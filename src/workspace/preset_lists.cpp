@@ -25,7 +25,7 @@ std::string SavePresetList(const QString& dataFolder, const GraphMode& mode, con
 
 std::string AppendPresetLine(const QString& dataFolder, const GraphMode& mode, const std::string& text) {
     const QString path = PresetListPath(dataFolder, mode);
-    if (!QFileInfo(path).isFile()) return "File not found";
+    if (!QFileInfo(path).isFile()) return "File not found\n\n" + path.toStdString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return FileErrorText(path, file.errorString().toStdString());
     // The file's bytes are kept as they are, long lines included.

@@ -19,8 +19,8 @@ QString PresetListPath(const QString& dataFolder, const GraphMode& mode);
 std::string LoadPresetList(const QString& dataFolder, const GraphMode& mode, std::vector<std::string>& lines);
 // Replaces the list with `lines`; "" or the write failure.
 std::string SavePresetList(const QString& dataFolder, const GraphMode& mode, const std::vector<std::string>& lines);
-// Adds `text` as a new last line of an existing list ("File not found"
-// otherwise, nothing created). A last line without its line end gets one
+// Adds `text` as a new last line of an existing list ("File not found" and
+// the path otherwise, nothing created). A last line without its line end gets one
 // first, so the new formula is not glued onto it.
 std::string AppendPresetLine(const QString& dataFolder, const GraphMode& mode, const std::string& text);
 

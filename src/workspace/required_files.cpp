@@ -2,16 +2,41 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "workspace/atomic_write.h"
 
 #include "workspace/data_files.h"
+#include "workspace/folders.h"
 
 namespace kurvo {
+
+std::vector<std::string> CopyMissingFiles(const QString& from, const QString& to) {
+    std::vector<std::string> reports;
+    const QStringList names = QDir(from).entryList(QDir::Files, QDir::Name);
+    if (names.isEmpty()) return reports;
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(to).toStdString(), error);
+    if (error) return {FileErrorText(to, error.message())};
+    for (const QString& name : names) {
+        if (QFileInfo::exists(FindInFolder(to, name))) continue;
+        QFile source(QDir(from).filePath(name));
+        if (!source.open(QIODevice::ReadOnly)) {
+            reports.push_back(FileErrorText(source.fileName(), source.errorString().toStdString()));
+            continue;
+        }
+        const FileResult written = WriteFileAtomically(QDir(to).filePath(name), source.readAll());
+        if (!written.ok()) reports.push_back(written.message);
+    }
+    return reports;
+}
 
 RequiredFiles::RequiredFiles(QString dataFolder, QString templateFolder)
     : data_(std::move(dataFolder)), template_(std::move(templateFolder)) {}
 
 QString RequiredFiles::PathOf(const std::string& name) const {
-    return FindInFolder(data_, QString::fromStdString(name));
+    return DataFilePath(data_, QString::fromStdString(name));
 }
 
 void RequiredFiles::Report(const std::string& name, const std::string& message) {

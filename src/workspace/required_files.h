@@ -10,6 +10,12 @@
 
 namespace kurvo {
 
+// Copies every file of `from` (a folder or a Qt resource path) that `to`
+// lacks, byte for byte; files `to` holds (matched without regard to case)
+// are never touched. Returns one message per file that could not be
+// written, each naming the full path and the system's reason.
+std::vector<std::string> CopyMissingFiles(const QString& from, const QString& to);
+
 class RequiredFiles {
 public:
     // `templateFolder` holds the shipped text files (a real folder or a Qt

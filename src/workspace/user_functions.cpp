@@ -16,8 +16,10 @@ bool UserFunctionsAvailable(const SettingsRecord& s) { return !s.Parametric && !
 
 FileResult ReadUserFunctionSources(const QString& dataFolder, bool cartesian, UserFunctionFields& fields) {
     std::vector<std::string> lines;
-    const FileResult r =
-        ReadTextLines(FindInFolder(dataFolder, QString::fromStdString(UserFunctionSourceFile(cartesian))), lines);
+    const QString path = FindInFolder(dataFolder, QString::fromStdString(UserFunctionSourceFile(cartesian)));
+    FileResult r = ReadTextLines(path, lines);
+    // The editor's message names the file it looked for.
+    if (r.problem == FileProblem::Missing) r.message += "\n\n" + path.toStdString();
     if (!r.ok()) return r;
     for (size_t n = 0; n < fields.size(); ++n) fields[n] = LineOr(lines, n);
     return r;

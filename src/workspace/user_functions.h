@@ -22,7 +22,7 @@ extern const char kFunctionsUnavailable[];
 bool UserFunctionsAvailable(const SettingsRecord& settings);
 
 // Lines 1 to 7 of the mode's source file into `fields`. A missing file
-// gives "File not found" and leaves the fields as they were.
+// gives "File not found" and its path and leaves the fields as they were.
 FileResult ReadUserFunctionSources(const QString& dataFolder, bool cartesian, UserFunctionFields& fields);
 
 // The dialog's OK. Every field is translated (an empty one gives "()")

@@ -9,7 +9,10 @@
 #include <QToolButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QDateTime>
+#include <QDirIterator>
 #include <limits>
+#include <map>
 #include <sys/stat.h>
 
 #include "admin/password_record.h"
@@ -43,16 +46,20 @@ TEST_F(StartupFiles, DefaultedStartWritesACompleteDataFolder) {
     ASSERT_EQ(tbr.size(), 45);
     for (int i = 2; i < 45; ++i) EXPECT_EQ(tbr[i], 1) << i;
 
-    // The text files the start needs, from the shipped template.
-    for (const char* name : {"hotkeys.txt", "Cart.txt", "Cartfun_int.txt", "Carttyp.txt", "cartal.txt"})
-        EXPECT_FALSE(ReadAll(Data(name)).isEmpty()) << name;
+    // Every shipped settings and list file, byte for byte, and the examples.
+    const QDir shipped(QString(KURVO_SOURCE_DIR) + "/data");
+    const QStringList names = shipped.entryList({"*.txt"}, QDir::Files);
+    EXPECT_EQ(names.size(), 16);
+    for (const QString& name : names) EXPECT_EQ(ReadAll(Data(name)), ReadAll(shipped.filePath(name))) << name.toStdString();
+    for (const QString& name : QDir(shipped.filePath("Datafiles")).entryList(QDir::Files))
+        EXPECT_EQ(ReadAll(prog_ + "/Datafiles/" + name), ReadAll(shipped.filePath("Datafiles/" + name)));
     EXPECT_EQ(Lines(ReadAll(Data("hotkeys.txt"))), form->HotkeyFileLines());
     EXPECT_EQ(form->FormulaBox()->currentText(), "2x+1");
     EXPECT_EQ(form->RelationBox()->count(), 7);
     EXPECT_EQ(form->windowTitle(), "Kurvo32 Graph Editor");
 
-    // The desktop learnt the graph file type.
-    EXPECT_TRUE(QFileInfo::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/mime/packages/kurvo32.xml"));
+    // Run from the build folder, the program registers the graph file type.
+    EXPECT_TRUE(QFileInfo::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/mime/packages/org.kurvo32.Kurvo32.xml"));
 }
 
 TEST_F(StartupFiles, ShippedHotkeysMatchTheMenus) {
@@ -240,17 +247,58 @@ TEST_F(StartupFiles, SaveSettingsWritesOneRecordFromTheFields) {
     EXPECT_EQ(ReadAll(Data("sett.dat")), file);
 }
 
-TEST_F(StartupFiles, ProgramFolderIsTheCurrentFolder) {
+// Every file under `folder` with its bytes and modification time.
+std::map<QString, std::pair<QByteArray, QDateTime>> Snapshot(const QString& folder) {
+    std::map<QString, std::pair<QByteArray, QDateTime>> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        files[path] = {f.readAll(), QFileInfo(path).lastModified()};
+    }
+    return files;
+}
+
+TEST_F(StartupFiles, WorkingFolderIsNeverTheCurrentFolder) {
     const QString before = QDir::currentPath();
+    const QString work = tmp_.filePath("work");
+    qputenv("KURVO32_HOME", work.toUtf8());
     ASSERT_TRUE(QDir::setCurrent(prog_));
     TMainForm::Options options;
     options.messages = &boxes_;
+    std::map<QString, std::pair<QByteArray, QDateTime>> first;
     {
         TMainForm form(options);
-        EXPECT_EQ(form.GetFolders().ProgramFolder, QDir(prog_).canonicalPath());
+        EXPECT_EQ(form.GetFolders().ProgramFolder, work);
+        first = Snapshot(work);
+    }
+    {
+        TMainForm again(options);  // a second start changes no file
+        EXPECT_EQ(Snapshot(work), first);
     }
     QDir::setCurrent(before);
-    EXPECT_TRUE(QFileInfo::exists(Data("sett.dat")));
+    qunsetenv("KURVO32_HOME");
+    EXPECT_TRUE(boxes_.errors.empty());
+    EXPECT_EQ(first.size(), 16u + 3u + 5u);  // lists, records, examples
+    EXPECT_TRUE(QDir(prog_).isEmpty());
+}
+
+TEST_F(StartupFiles, ClassroomRecordsRuleTheWindow) {
+    ToolbarRecord shared = DefaultToolbar();
+    shared.Entries[toolbar::GraphCoordinates] = false;
+    const auto bytes = SerializeToolbar(shared);
+    Write(tmp_.filePath("etc/tbrcfg.dat"), QByteArray(reinterpret_cast<const char*>(bytes.data()), 45));
+    Write(tmp_.filePath("etc/pass.dat"), "short");
+    qputenv("KURVO32_SYSTEM", tmp_.filePath("etc").toUtf8());
+    auto form = Start();
+    qputenv("KURVO32_SYSTEM", "/nonexistent/kurvo32-classroom");
+    EXPECT_FALSE(form->Toolbar().Entries[toolbar::GraphCoordinates]);
+    // The classroom copy serves, so the user gets none; a short classroom
+    // record is reported by its path.
+    EXPECT_FALSE(QFileInfo::exists(Data("tbrcfg.dat")));
+    ASSERT_EQ(boxes_.errors.size(), 1u);
+    EXPECT_TRUE(boxes_.errors[0].contains(tmp_.filePath("etc/pass.dat"))) << boxes_.errors[0].toStdString();
 }
 
 TEST_F(StartupFiles, PresetListAndAddingAFormula) {

@@ -1,12 +1,16 @@
 // The data folder's file handling: names without regard to case, records,
-// text lines, the examples import, the initial folder and the desktop
-// registration. Every test works in its own temporary folders.
+// text lines, the examples import, the initial folder, the working and
+// classroom folders, the template and the desktop registration of a
+// build-folder run. Every test works in its own temporary folders.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "workspace/data_files.h"
 #include "workspace/file_type_registration.h"
@@ -14,6 +18,9 @@
 #include "workspace/mode_files.h"
 #include "workspace/required_files.h"
 #include "workspace/settings_file.h"
+
+// The template is built into the window's library.
+static void InitTemplate() { Q_INIT_RESOURCE(data_template); }
 
 namespace kurvo {
 namespace {
@@ -238,26 +245,172 @@ TEST_F(DataFolderTest, ImportCopiesTheExamplesAndReportsFailures) {
     EXPECT_TRUE(QFileInfo::exists(Path("docs/a.csv")));
 }
 
-TEST_F(DataFolderTest, FileTypeIsRegisteredOnceAndNeverOverwritten) {
-    qputenv("XDG_DATA_HOME", Path("share").toUtf8());
-    const auto first = RegisterFileType(Path("prog"), "/opt/kurvo 32/kurvo32");
-    EXPECT_TRUE(first.mimeCreated);
-    EXPECT_TRUE(first.desktopCreated);
-    const QByteArray mime = ReadAll(Path("share/mime/packages/kurvo32.xml"));
-    EXPECT_TRUE(mime.contains("<glob pattern=\"*.kvo\"/>"));
-    EXPECT_TRUE(mime.contains(kGraphFileMimeType));
-    const QByteArray desktop = ReadAll(Path("share/applications/kurvo32.desktop"));
-    EXPECT_TRUE(desktop.contains("Exec=\"/opt/kurvo 32/kurvo32\" %f"));
-    EXPECT_TRUE(desktop.contains("MimeType=application/x-kurvofile;"));
-    EXPECT_TRUE(desktop.contains("Path=" + Path("prog").toUtf8()));
+// Sets variables for one test and restores them after.
+class Environment {
+public:
+    void Set(const char* name, const QString& value) {
+        if (!saved_.contains(name)) saved_[name] = qgetenv(name);
+        if (value.isNull()) qunsetenv(name);
+        else qputenv(name, value.toUtf8());
+    }
+    ~Environment() {
+        for (const auto& [name, value] : saved_)
+            value.isNull() ? qunsetenv(name.c_str()) : qputenv(name.c_str(), value);
+    }
 
-    // Whatever an existing entry says, it stays.
-    Write(Path("share/applications/kurvo32.desktop"), "mine");
-    const auto second = RegisterFileType(Path("elsewhere"), "/bin/other");
-    EXPECT_FALSE(second.mimeCreated);
-    EXPECT_FALSE(second.desktopCreated);
-    EXPECT_EQ(ReadAll(Path("share/applications/kurvo32.desktop")), QByteArray("mine"));
-    EXPECT_EQ(ReadAll(Path("share/mime/packages/kurvo32.xml")), mime);
+private:
+    std::map<std::string, QByteArray> saved_;
+};
+
+class FoldersTest : public DataFolderTest {
+protected:
+    Environment env_;
+};
+
+TEST_F(FoldersTest, WorkingFolderComesFromTheEnvironmentNeverTheCurrentFolder) {
+    const QString home = Path("home");
+    struct Case {
+        QString kurvoHome, xdgDataHome, expected;
+    } cases[] = {
+        {Path("mine"), Path("xdg"), Path("mine")},
+        {Path("mine/../mine2/"), QString(), Path("mine2")},
+        {QString(), Path("xdg"), Path("xdg/kurvo32")},
+        {QString(), QString(), home + "/.local/share/kurvo32"},
+        {"", "", home + "/.local/share/kurvo32"},
+        // A relative XDG path is invalid and ignored.
+        {QString(), "relative/share", home + "/.local/share/kurvo32"},
+    };
+    env_.Set("HOME", home);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(root_);
+    for (const auto& c : cases) {
+        env_.Set("KURVO32_HOME", c.kurvoHome);
+        env_.Set("XDG_DATA_HOME", c.xdgDataHome);
+        EXPECT_EQ(WorkingFolder(), c.expected) << c.kurvoHome.toStdString() << " " << c.xdgDataHome.toStdString();
+    }
+    QDir::setCurrent(before);
+    env_.Set("KURVO32_SYSTEM", QString());
+    EXPECT_EQ(ClassroomFolder(), "/etc/kurvo32");
+    env_.Set("KURVO32_SYSTEM", Path("etc") + "/");
+    EXPECT_EQ(ClassroomFolder(), Path("etc"));
+}
+
+TEST_F(FoldersTest, ClassroomCopiesOfGuardedFilesWin) {
+    env_.Set("KURVO32_SYSTEM", Path("etc"));
+    const QString data = Path("user/data");
+    for (const char* name : {"pass.dat", "tbrcfg.dat", "HOTKEYS.TXT", "cartal.txt", "sett.dat", "Cart.txt"})
+        Write(Path("etc/") + name, "shared");
+    Write(data + "/polal.txt", "mine");
+    QDir().mkpath(Path("etc/initdir.txt"));  // a folder is no file to read
+
+    struct Case {
+        const char* name;
+        QString expected;
+    } cases[] = {
+        {"pass.dat", Path("etc/pass.dat")},
+        {"tbrcfg.dat", Path("etc/tbrcfg.dat")},
+        {"hotkeys.txt", Path("etc/HOTKEYS.TXT")},  // names match without regard to case
+        {"cartal.txt", Path("etc/cartal.txt")},
+        {"polal.txt", data + "/polal.txt"},        // none in the classroom
+        {"Implal.txt", data + "/Implal.txt"},      // none anywhere: the user's place
+        {"initdir.txt", data + "/initdir.txt"},
+        {"sett.dat", data + "/sett.dat"},          // not guarded: always the user's
+        {"Cart.txt", data + "/Cart.txt"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DataFilePath(data, c.name), c.expected) << c.name;
+
+    int guarded = 0;
+    for (const char* name : {"pass.dat", "tbrcfg.dat", "hotkeys.txt", "cartal.txt", "pcartal.txt", "polal.txt",
+                             "ppolal.txt", "Implal.txt", "initdir.txt", "sett.dat", "Cartfun.txt", "Cart.txt"})
+        guarded += IsClassroomFile(name);
+    EXPECT_EQ(guarded, 9);
+}
+
+TEST_F(FoldersTest, TemplateFillsOnlyWhatIsMissing) {
+    Write(Path("template/a.txt"), "shipped a\r\n");
+    Write(Path("template/B.txt"), "shipped b\r\n");
+    Write(Path("template/c.dat"), QByteArray("\0\1\2", 3));
+    Write(Path("work/data/b.TXT"), "mine");
+
+    EXPECT_TRUE(CopyMissingFiles(Path("template"), Path("work/data")).empty());
+    EXPECT_EQ(ReadAll(Path("work/data/a.txt")), "shipped a\r\n");
+    EXPECT_EQ(ReadAll(Path("work/data/c.dat")), QByteArray("\0\1\2", 3));
+    EXPECT_EQ(ReadAll(Path("work/data/b.TXT")), "mine");
+    EXPECT_FALSE(QFileInfo::exists(Path("work/data/B.txt")));
+
+    // A second run changes nothing, even a file the user emptied.
+    Write(Path("work/data/a.txt"), "");
+    EXPECT_TRUE(CopyMissingFiles(Path("template"), Path("work/data")).empty());
+    EXPECT_EQ(ReadAll(Path("work/data/a.txt")), "");
+
+    // The compiled-in template has every settings and list file.
+    InitTemplate();
+    EXPECT_EQ(QDir(":/data_template").entryList(QDir::Files).size(), 16);
+    EXPECT_EQ(QDir(":/datafiles_template").entryList(QDir::Files),
+              QDir(QString(KURVO_SOURCE_DIR) + "/data/Datafiles").entryList(QDir::Files));
+}
+
+TEST_F(FoldersTest, UnwritableDataFolderIsReportedWithPathAndReason) {
+    Write(Path("template/a.txt"), "a");
+    Write(Path("blocked"), "a file where the folder should be");
+    auto reports = CopyMissingFiles(Path("template"), Path("blocked/data"));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(Path("blocked/data").toStdString()), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("Not a directory"), std::string::npos) << reports[0];
+
+    if (geteuid() == 0) return;  // root writes into read-only folders
+    QDir().mkpath(Path("ro"));
+    chmod(Path("ro").toLocal8Bit().constData(), 0555);
+    reports = CopyMissingFiles(Path("template"), Path("ro"));
+    chmod(Path("ro").toLocal8Bit().constData(), 0755);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(Path("ro/a.txt").toStdString()), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("Permission denied"), std::string::npos) << reports[0];
+}
+
+TEST_F(FoldersTest, BuildFolderRunKeepsItsEntryCurrent) {
+    env_.Set("XDG_DATA_HOME", Path("share"));
+    const QString entry = Path("share/applications/") + kDesktopId + ".desktop";
+    const QString mime = Path("share/mime/packages/") + kDesktopId + ".xml";
+
+    auto first = RegisterFileType("/opt/kurvo 32/kurvo32", "/src/icon.svg");
+    EXPECT_TRUE(first.mimeWritten && first.desktopWritten);
+    EXPECT_TRUE(ReadAll(entry).contains("Exec=\"/opt/kurvo 32/kurvo32\" %f\n"));
+    EXPECT_TRUE(ReadAll(entry).contains("Icon=/src/icon.svg\n"));
+    EXPECT_FALSE(ReadAll(entry).contains("Path="));
+    EXPECT_EQ(ReadAll(mime), MimeTypeXml());
+
+    // Unchanged: nothing written. A moved build: the entry follows it.
+    auto same = RegisterFileType("/opt/kurvo 32/kurvo32", "/src/icon.svg");
+    EXPECT_FALSE(same.mimeWritten || same.desktopWritten);
+    auto moved = RegisterFileType("/home/me/build/kurvo32", "/home/me/src/icon.svg");
+    EXPECT_FALSE(moved.mimeWritten);
+    EXPECT_TRUE(moved.desktopWritten);
+    EXPECT_TRUE(ReadAll(entry).contains("Exec=\"/home/me/build/kurvo32\" %f\n"));
+    EXPECT_TRUE(ReadAll(entry).contains("Icon=/home/me/src/icon.svg\n"));
+
+    // An entry the user wrote stays.
+    Write(entry, "mine");
+    EXPECT_FALSE(RegisterFileType("/elsewhere/kurvo32", "/i.svg").desktopWritten);
+    EXPECT_EQ(ReadAll(entry), "mine");
+
+    // The package ships the same MIME type as a build-folder run writes.
+    EXPECT_EQ(ReadAll(QString(KURVO_SOURCE_DIR) + "/data/desktop/" + kDesktopId + ".xml"), MimeTypeXml());
+}
+
+TEST_F(FoldersTest, OnlyProgramsInsideTheBuildFolderCountAsBuildRuns) {
+    Write(Path("usr/bin/kurvo32"), "x");
+    struct Case {
+        QString executable;
+        bool expected;
+    } cases[] = {
+        {QCoreApplication::applicationFilePath(), true},  // this test, in the build folder
+        {Path("usr/bin/kurvo32"), false},                  // an installed copy, a DESTDIR
+        {Path("usr/bin/missing"), false},
+        {QStringLiteral(KURVO_BUILD_DIR), false},          // the folder itself
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunsFromBuildFolder(c.executable), c.expected) << c.executable.toStdString();
 }
 
 }  // namespace

@@ -120,7 +120,8 @@ TEST_F(EditorsTest, UserFunctionsGoToTheModesFilesWhole) {
 
     // Polar mode has its own pair of files.
     graph_.Settings.CartesianMode = false;
-    EXPECT_EQ(ReadUserFunctionSources(folder_, false, fields).message, "File not found");
+    EXPECT_EQ(ReadUserFunctionSources(folder_, false, fields).message,
+              "File not found\n\n" + Path("Polarfun.txt").toStdString());
     EXPECT_EQ(fields[4], "x+(") << "a missing file keeps the fields";
     ASSERT_EQ(SaveUserFunctions(graph_, folder_, {"2t"}), "");
     EXPECT_EQ(Read("Polarfun.txt"), "2t\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
@@ -132,7 +133,7 @@ TEST_F(EditorsTest, PresetListsAreLoadedReplacedAndExtended) {
     const GraphMode parametric{true, false, true};
     std::vector<std::string> lines;
     EXPECT_EQ(LoadPresetList(folder_, parametric, lines), "Cannot open file " + Path("Cartpara.txt").toStdString());
-    EXPECT_EQ(AppendPresetLine(folder_, parametric, "t,t"), "File not found");
+    EXPECT_EQ(AppendPresetLine(folder_, parametric, "t,t"), "File not found\n\n" + Path("Cartpara.txt").toStdString());
     EXPECT_FALSE(QFile::exists(Path("Cartpara.txt")));
 
     // A last line without its line end is not glued to the new formula.
