@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,18 +15,28 @@
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
 #include "ui/explore_overlay.h"
+#include "ui/graph_area.h"
 
 namespace kurvo {
 
-TAreaDialog::TAreaDialog(TGraphWindow& graph, TExploreOverlay& overlay, QWidget* parent)
+TAreaDialog::TAreaDialog(TGraphWindow& graph, TExploreOverlay& overlay, GraphArea* area, QWidget* parent)
     : QDialog(parent), graph_(graph), overlay_(overlay) {
     setWindowTitle("Area");
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     form->addRow("Graph:", graphs_[0] = new QComboBox(this));
     form->addRow("Second graph:", graphs_[1] = new QComboBox(this));
-    form->addRow("From A:", fields_[0] = new QLineEdit(this));
-    form->addRow("To B:", fields_[1] = new QLineEdit(this));
+    const char* labels[2] = {"From A:", "To B:"};
+    for (int i = 0; i < 2; ++i) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(fields_[i] = new QLineEdit(this));
+        auto* pick = new QPushButton("Pick", this);
+        pick->setToolTip("Click on the graph to take its x");
+        connect(pick, &QPushButton::clicked, this, [this, i] { PickField(i); });
+        row->addWidget(pick);
+        form->addRow(labels[i], row);
+    }
+    connect(area, &GraphArea::LeftPressed, this, [this](const QPoint& p) { Picked(p); });
     layout->addLayout(form);
     result_ = new QLabel(this);
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -52,6 +63,15 @@ void TAreaDialog::Prepare() {
         fields_[1]->setText(QString::fromStdString(FormatReal(graph_.Settings.XMax, 8)));
     }
     result_->clear();
+}
+
+void TAreaDialog::Picked(const QPoint& pos) {
+    const GraphView& v = graph_.View;
+    if (picking_ < 0 || v.PlotWidth <= 0) return;
+    const SettingsRecord& s = graph_.Settings;
+    const long double x = s.XMin + pos.x() * (s.XMax - s.XMin) / v.PlotWidth;
+    fields_[picking_]->setText(QString::fromStdString(FormatReal(x, 6)));
+    picking_ = -1;
 }
 
 QString TAreaDialog::Apply() {

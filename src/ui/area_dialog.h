@@ -11,13 +11,15 @@ class QLineEdit;
 
 namespace kurvo {
 
+class GraphArea;
 class TGraphWindow;
 class TExploreOverlay;
 
 class TAreaDialog : public QDialog {
     Q_OBJECT
 public:
-    TAreaDialog(TGraphWindow& graph, TExploreOverlay& overlay, QWidget* parent);
+    // `area` is the graph area, where A and B can be picked by clicking.
+    TAreaDialog(TGraphWindow& graph, TExploreOverlay& overlay, GraphArea* area, QWidget* parent);
     // The graph lists from the graphs plotted, A and B from the view.
     void Prepare();
     // OK: "" and the region shaded, or the message shown instead.
@@ -25,6 +27,9 @@ public:
     QComboBox* GraphBox(int i) const { return graphs_[i]; }
     QLineEdit* Field(int i) const { return fields_[i]; }
     QLabel* Result() const { return result_; }
+    // The next click on the graph area fills field i (0 A, 1 B) with its x.
+    void PickField(int i) { picking_ = i; }
+    void Picked(const QPoint& pos);
 
 private:
     TGraphWindow& graph_;
@@ -32,6 +37,7 @@ private:
     QComboBox* graphs_[2] = {};
     QLineEdit* fields_[2] = {};
     QLabel* result_ = nullptr;
+    int picking_ = -1;
 };
 
 }  // namespace kurvo

@@ -53,6 +53,7 @@ TExploreTools::TExploreTools(TMainForm& form) : QObject(&form), form_(form) {
     // Undo takes the shading away with the rest of the last action.
     connect(form.Action("&Undo last action"), &QAction::triggered, this, [this] {
         if (overlay_) overlay_->SetShading({});
+        if (sliders_) sliders_->Follow();
     });
     connect(form.Area(), &GraphArea::MouseMoved, this, [this](const QPoint& p) { Hover(p); });
     auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), &form);
@@ -96,7 +97,7 @@ void TExploreTools::Jump(int direction) {
 }
 
 void TExploreTools::ShowArea() {
-    if (!area_) area_ = new TAreaDialog(form_.Graph(), Overlay(), &form_);
+    if (!area_) area_ = new TAreaDialog(form_.Graph(), Overlay(), form_.Area(), &form_);
     area_->Prepare();
     area_->show();
     area_->raise();

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -129,9 +130,16 @@ SliderRows TSlidersPanel::Rows() const {
     return rows;
 }
 
+void TSlidersPanel::Follow() {
+    for (Row& row : rows_) ReadRange(row);
+}
+
 void TSlidersPanel::Save() {
-    // Not worth a message box while sliding; the rows are simply not kept.
-    WriteSliderRows(dataFolder_, Rows());
+    // Told once, not at every change of a field while the folder stays unwritable.
+    const std::string problem = WriteSliderRows(dataFolder_, Rows());
+    if (!problem.empty() && problem != lastProblem_)
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    lastProblem_ = problem;
 }
 
 }  // namespace kurvo

@@ -27,6 +27,8 @@ public:
     // `busy` tells when a plot is running and a slider must not redraw.
     TSlidersPanel(TGraphWindow& graph, QString dataFolder, std::function<bool()> busy, QWidget* parent);
     SliderRows Rows() const;
+    // The sliders moved to where the constants are now (after an undo).
+    void Follow();
     QSlider* Slider(int row) const { return rows_[size_t(row)].slider; }
     QComboBox* ConstantBox(int row) const { return rows_[size_t(row)].constant; }
     QLineEdit* Field(int row, int i) const { return rows_[size_t(row)].fields[i]; }
@@ -55,6 +57,7 @@ private:
     QString dataFolder_;
     std::function<bool()> busy_;
     std::array<Row, 4> rows_;
+    std::string lastProblem_;
 };
 
 }  // namespace kurvo

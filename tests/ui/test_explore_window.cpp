@@ -11,6 +11,7 @@
 #include "ui/area_dialog.h"
 #include "ui/explore_overlay.h"
 #include "ui/explore_tools.h"
+#include "ui/graph_area.h"
 #include "ui/sliders_panel.h"
 #include "ui/table_dialog.h"
 #include "workspace/slider_settings.h"
@@ -39,6 +40,16 @@ TEST_F(ExploreWindow, PointsOfInterestStayOutOfTheHotkeys) {
     EXPECT_EQ(near->x, 2);
     EXPECT_FALSE(overlay.PointNear(overlay.PixelOf(5, 5)).has_value());
     EXPECT_EQ(form->HotkeyFileLines(), before);
+
+    // With the read-out on, PageDown moves it to the next point: the root at -2, then the minimum.
+    form->Settings().ShowCoordinates = true;
+    form->Settings().SnapToGraph = false;
+    form->Explore().Jump(+1);
+    EXPECT_EQ(form->Area()->CurrentMarks().crossHair, overlay.PixelOf(-2, 0));
+    form->Explore().Jump(+1);
+    EXPECT_EQ(form->Area()->CurrentMarks().crossHair, overlay.PixelOf(0, -4));
+    form->Explore().Jump(-1);
+    EXPECT_EQ(form->Area()->CurrentMarks().crossHair, overlay.PixelOf(-2, 0));
 }
 
 TEST_F(ExploreWindow, TableOfValuesCopiesAndSavesAsDataset) {
@@ -74,6 +85,11 @@ TEST_F(ExploreWindow, AreaShadesUntilUndo) {
     area->Prepare();
     area->GraphBox(0)->setCurrentIndex(1);
     EXPECT_EQ(area->Apply(), "The function is not defined everywhere between -2 and 2.");
+
+    // B picked by a click on the graph at x = 1, to the pixel.
+    area->PickField(1);
+    emit form->Area()->LeftPressed(form->Explore().Overlay().PixelOf(1, 0));
+    EXPECT_NEAR(area->Field(1)->text().toDouble(), 1, 20.0 / form->Graph().View.PlotWidth);
 }
 
 TEST_F(ExploreWindow, SliderMovesAConstantAndADragIsOneUndo) {
@@ -92,6 +108,7 @@ TEST_F(ExploreWindow, SliderMovesAConstantAndADragIsOneUndo) {
     EXPECT_EQ(form->Settings().Constants[0], 1.5L);
     form->Action("&Undo last action")->trigger();
     EXPECT_EQ(form->Settings().Constants[0], 0.0L);
+    EXPECT_EQ(slider->value(), 0) << "the slider follows the undo";
     EXPECT_EQ(ReadAll(Data("sliders.txt")), "a,0,2,0.5\r\n,-5,5,0.1\r\n,-5,5,0.1\r\n,-5,5,0.1\r\n");
 }
 
