@@ -42,9 +42,8 @@ GraphCurves::GraphCurves(TGraphWindow& graph) : graph_(graph) {
         }
         slots_.push_back(i);
         const int number = static_cast<int>(slots_.size());
+        // Only the first branch: the Cartesian plot draws no other.
         curves_.push_back(Branch(number, graph.Slots.GraphFormula[k]));
-        if (!graph.Slots.GraphSecondFormula[k].empty())
-            curves_.push_back(Branch(number, graph.Slots.GraphSecondFormula[k]));
     }
 }
 

@@ -30,7 +30,8 @@ public:
     GraphCurves(const GraphCurves&) = delete;
     GraphCurves& operator=(const GraphCurves&) = delete;
 
-    // Every branch: the formula and, when solving for y gave two, the second.
+    // The graphs as drawn: the formula (of a relation solved for y, the
+    // first branch, the one the Cartesian plot draws).
     const std::vector<GraphCurve>& Curves() const { return curves_; }
     // The first branch of each graph, in number order.
     std::vector<GraphCurve> FirstBranches() const;

@@ -31,6 +31,7 @@ TTableDialog::TTableDialog(TGraphWindow& graph, QWidget* parent) : QDialog(paren
     table_ = new QTableWidget(this);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setWordWrap(false);
     layout->addWidget(table_, 1);
     auto* buttons = new QHBoxLayout;
     auto* fill = new QPushButton("&Fill", this);
@@ -79,6 +80,7 @@ QString TTableDialog::Fill() {
         const QStringList cells = QString::fromStdString(rows[size_t(r)]).split('\t');
         for (int c = 0; c < cells.size(); ++c) table_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
+    table_->resizeColumnsToContents();
     return {};
 }
 
