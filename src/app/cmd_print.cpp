@@ -116,6 +116,7 @@ int RunPrint(int argc, char** argv) {
         },
         CheckPdf,
         Print,
+        {},
     };
     return RunRenderCommand(argc, argv, finish);
 }

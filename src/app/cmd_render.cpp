@@ -73,7 +73,7 @@ QStringList Names(const RenderAction& row) {
     return names;
 }
 
-std::string HelpText(const std::string& usage) {
+std::string HelpText(const std::string& usage, const std::string& tail) {
     std::vector<const RenderAction*> rows = kurvo::app::rows;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto* a, const auto* b) { return a->helpOrder < b->helpOrder; });
@@ -90,7 +90,7 @@ std::string HelpText(const std::string& usage) {
             help.insert(nl + 1, column, ' ');
         text += left + help + "\n";
     }
-    return text + kTail;
+    return text + (tail.empty() ? std::string(kTail) : tail);
 }
 
 bool ParseSize(const std::string& text, int& w, int& h) {
@@ -161,7 +161,12 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
     commandName = finish.name;
     rows.clear();
     for (const RenderAction& row : finish.ownRows) rows.push_back(&row);
-    for (const RenderAction& row : RenderActions()) rows.push_back(&row);
+    // A command's own option replaces the table's option of that name
+    // (table's --step H, render's --step NAME=TEXT).
+    for (const RenderAction& row : RenderActions())
+        if (std::none_of(finish.ownRows.begin(), finish.ownRows.end(),
+                         [&row](const RenderAction& own) { return Names(own).front() == Names(row).front(); }))
+            rows.push_back(&row);
     // Numbers on the command line and in the fields use ".".
     SetDecimalSeparator('.');
     QList<QCommandLineOption> options;
@@ -175,7 +180,7 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
     const ParsedArgs parsed = ParseInOrder(argc, argv, options, shortNames);
     if (!parsed.error.empty()) return Fail(parsed.error + " (see kurvo32 " + commandName + " --help)");
     if (parsed.Has("h")) {
-        std::printf("%s", HelpText(finish.usage).c_str());
+        std::printf("%s", HelpText(finish.usage, finish.tail).c_str());
         return 0;
     }
     if (parsed.Has("version")) {
@@ -215,6 +220,7 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
         }
         if (a.option.isEmpty()) {
             host.Formula = Utf8ToCp1252(a.value);
+            run.formulaTexts.push_back(a.value);
             if (run.takeNextFormula)
                 std::exchange(run.takeNextFormula, nullptr)(run);
             else
@@ -237,10 +243,16 @@ int RunRenderCommand(int argc, char** argv, const RenderFinish& finish) {
 namespace {
 
 int RunRender(int argc, char** argv) {
-    const RenderFinish finish{"render", kRenderUsage, {}, CheckPictureOutput, [](RenderRun& run, int status) {
+    const auto check = [](const RenderSetup& s) {
+        const std::string problem = CheckPictureOutput(s);
+        return problem.empty() ? CheckAnimationOutput(s) : problem;
+    };
+    const RenderFinish finish{"render", kRenderUsage, {}, check, [](RenderRun& run, int status) {
+                                  if (run.setup.animateFrames > 0) return WriteRenderAnimation(run, status);
                                   const std::string problem = WriteRenderPicture(run);
                                   return problem.empty() ? status : Fail(problem);
-                              }};
+                              },
+                              {}};
     return RunRenderCommand(argc, argv, finish);
 }
 

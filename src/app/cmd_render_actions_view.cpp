@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "analysis/graph_curves.h"
 #include "expr/encoding.h"
 #include "expr/errors.h"
 #include "headless_host.h"
@@ -13,6 +14,11 @@
 #include "render_actions.h"
 
 namespace kurvo::app {
+
+bool EvaluateFieldFormula(TGraphWindow& g, const std::string& text, double& value) {
+    return EvaluateNumberText(g, Utf8ToCp1252(text), value);
+}
+
 namespace {
 
 // A view field takes a formula (-2p, p/2); an edge that is no finite
@@ -20,21 +26,10 @@ namespace {
 // refused here.
 std::string SetViewFields(RenderRun& r, const std::string& value, const std::vector<ViewField>& fields) {
     const auto parts = SplitCommas(Utf8ToCp1252(value));
-    TGraphWindow& g = r.graph;
-    g.CopyConstantsToParsers();
     for (size_t i = 0; i < fields.size(); ++i) {
-        double v = NAN;
-        try {
-            g.Trans.Degrees = g.Settings.Degrees;
-            g.Trans.Root = false;
-            g.Trans.Instring = parts[i];
-            g.Trans.Translate();
-            g.Parser(1).SetExpression(g.Trans.Outstring);
-            if (!g.Parser(1).TryValue(v)) v = NAN;
-        } catch (const Exception&) {
-            v = NAN;
-        }
-        if (!std::isfinite(v)) return "'" + Cp1252ToUtf8(parts[i]) + "' is not a finite number";
+        double v;
+        if (!EvaluateFieldFormula(r.graph, Cp1252ToUtf8(parts[i]), v))
+            return "'" + Cp1252ToUtf8(parts[i]) + "' is not a finite number";
     }
     for (size_t i = 0; i < fields.size(); ++i) r.host.SetViewFieldText(fields[i], parts[i]);
     r.graph.SaveViewForUndo();  // as the fields' change event does

@@ -49,6 +49,13 @@ struct RenderSetup {
     // Set by options whose result is not the picture (--export,
     // --print-state, --print): -o becomes optional.
     bool pictureOptional = false;
+    // --animate NAME=MIN,MAX,STEP (cmd_render_animate.cpp): one frame per
+    // value of the constant (its index in the settings' constants), written
+    // as an animated GIF instead of one picture.
+    int animateConstant = -1;
+    double animateMin = 0, animateStep = 0;
+    int animateFrames = 0;
+    int delayMs = 100;
 };
 
 // What the in-order actions work on.
@@ -64,6 +71,8 @@ struct RenderRun {
     // Run after every action, whatever their place on the command line,
     // before the ending; "" or the problem, which ends with status 2.
     std::vector<std::function<std::string(RenderRun&)>> afterActions;
+    // The formulas as typed (UTF-8), in command-line order.
+    std::vector<std::string> formulaTexts;
 };
 
 struct RenderAction {
@@ -90,6 +99,8 @@ struct RenderFinish {
     std::vector<RenderAction> ownRows;
     std::function<std::string(const RenderSetup&)> check;
     std::function<int(RenderRun&, int status)> run;
+    // The end of --help (exit statuses); render's when empty.
+    std::string tail;
 };
 int RunRenderCommand(int argc, char** argv, const RenderFinish& finish);
 // Prints "kurvo32 NAME: message" on standard error; returns 2.
@@ -122,6 +133,15 @@ struct RenderActionRegistration {
         for (const RenderAction& row : rows) RenderActions().push_back(row);
     }
 };
+
+// A number field's text (a formula such as -2p or p/2, UTF-8) evaluated
+// as the view fields are; false unless it gives a finite number.
+bool EvaluateFieldFormula(TGraphWindow& graph, const std::string& text, double& value);
+
+// --animate (cmd_render_animate.cpp): the output must be a GIF; the frames
+// drawn and written, returning the exit status.
+std::string CheckAnimationOutput(const RenderSetup& setup);
+int WriteRenderAnimation(RenderRun& run, int status);
 
 // "a,b,c" split at every comma.
 std::vector<std::string> SplitCommas(const std::string& text);

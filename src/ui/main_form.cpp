@@ -18,6 +18,7 @@
 
 #include "admin/hotkey_lines.h"
 #include "admin/menu_table.h"
+#include "ui/explore_tools.h"
 #include "admin/password_record.h"
 #include "expr/encoding.h"
 #include "expr/text_helpers.h"
@@ -236,13 +237,14 @@ void TMainForm::BuildMenus() {
     WireDataSetEntries();
     WireWorkspaceEntries();
     WireEditors();
+    explore_ = new TExploreTools(*this);
 }
 
 std::vector<std::string> TMainForm::HotkeyFileLines() const {
     std::vector<std::string> lines;
     for (QMenu* menu : hotkeyMenus_)
         for (QAction* a : menu->actions()) {
-            if (a->isSeparator()) continue;
+            if (a->isSeparator() || a->property("noHotkey").toBool()) continue;
             lines.push_back(FormatHotkeyLine(
                 {ToEngine(a->text()), ToEngine(a->shortcut().toString(QKeySequence::PortableText))}));
         }
@@ -256,7 +258,7 @@ void TMainForm::ApplyHotkeys() {
     size_t next = 0;
     for (QMenu* menu : hotkeyMenus_)
         for (QAction* a : menu->actions()) {
-            if (a->isSeparator()) continue;
+            if (a->isSeparator() || a->property("noHotkey").toBool()) continue;
             const std::string shortcut = ShortcutOfLine(LineOr(lines, next++));
             a->setShortcut(QKeySequence(FromEngine(shortcut), QKeySequence::PortableText));
         }

@@ -64,6 +64,7 @@ class TConstantsDialog;
 class TFamiliesDialog;
 class TFormulaeDialog;
 class TFunctionsDialog;
+class TExploreTools;
 
 class TMainForm : public QMainWindow, public GraphHost {
     Q_OBJECT
@@ -177,6 +178,8 @@ public:
     // Made when first needed: the graph file reader fills its fields and
     // presses OK to draw a family again.
     TFamiliesDialog* FamiliesDialog();
+    // Points of interest, Area, Table of Values and Sliders.
+    TExploreTools& Explore() { return *explore_; }
 
     // ---- GraphHost
     std::string FormulaText() const override;
@@ -327,6 +330,7 @@ private:
     TFunctionsDialog* functionsDialog_ = nullptr;
     TFormulaeDialog* formulaeDialog_ = nullptr;
     TFamiliesDialog* familiesDialog_ = nullptr;
+    TExploreTools* explore_ = nullptr;
 
     // Escape polling.
     std::unique_ptr<QElapsedTimer> pollClock_;
