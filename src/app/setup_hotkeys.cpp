@@ -54,7 +54,11 @@ int RunHotkeys(SetupContext& c) {
         const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
         if (!text.isEmpty() && (key.isEmpty() || key[0].key() == Qt::Key_unknown))
             return SetupFail("hotkeys", "--set: '" + text.toStdString() + "' is not a shortcut");
-        editor.SetHotkey(index, key.toString(QKeySequence::PortableText).toStdString());
+        // The file is 8-bit: "É" is stored as its one Windows-1252 byte.
+        std::string shortcut, lost;
+        if (!Utf8ToCp1252Exact(key.toString(QKeySequence::PortableText).toStdString(), shortcut, &lost))
+            return SetupFail("hotkeys", "--set: '" + set.toStdString() + "' cannot be stored: " + NotStorable(lost));
+        editor.SetHotkey(index, shortcut);
     }
     const FileResult saved = editor.End();
     if (!saved.ok()) {
