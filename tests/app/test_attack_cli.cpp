@@ -159,6 +159,18 @@ TEST_F(AttackCli, SelfCallingFunctionsAndFineStepsStayBounded) {
     EXPECT_EQ(r.err.find("bad_alloc"), std::string::npos) << r.err;
 }
 
+TEST_F(AttackCli, AContinuousTransformationKeepsNoHistory) {
+    QByteArray points = "x,y\r\n";
+    for (int i = 0; i < 100000; ++i)
+        points += QByteArray::number(i % 1000 / 100.0) + "," + QByteArray::number(i / 1000 / 10.0) + "\r\n";
+    Write("many.csv", points);
+    // Thirty images of 100,000 points: 1.9 GB when every step was kept.
+    const auto r = Run({"transform", "--translate", "0.01", "0.01", "--times", "30", Path("many.csv")}, 120);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Images: 31"), std::string::npos) << r.out.substr(r.out.size() - std::min<size_t>(r.out.size(), 200));
+    EXPECT_EQ(r.err.find("bad_alloc"), std::string::npos);
+}
+
 TEST_F(AttackCli, TheFunctionFilesAreWrittenBothOrNeither) {
     Write("Cartfun.txt", "");
     ASSERT_EQ(Run({"setup", "functions", "--data", data, "f=x"}).exitCode, 0);
