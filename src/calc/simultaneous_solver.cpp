@@ -163,7 +163,7 @@ std::vector<std::string> TSimultaneousSolver::AnswerLines() const {
 std::string TSimultaneousSolver::LinesProblem(const std::vector<std::string>& lines) {
     const size_t n = lines.size();
     if (n < size_t(kMinEquations) || n > size_t(kMaxEquations))
-        return std::to_string(n) + " lines: a file holds one equation a line, from " +
+        return std::to_string(n) + (n == 1 ? " line" : " lines") + ": a file holds one equation a line, from " +
                std::to_string(kMinEquations) + " to " + std::to_string(kMaxEquations);
     for (size_t k = 0; k < n; ++k) {
         const std::string where = "line " + std::to_string(k + 1) + ": ";
