@@ -1,5 +1,6 @@
 #include "admin/environment.h"
 
+#include "expr/errors.h"
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
 #include "workspace/settings_file.h"
@@ -49,6 +50,10 @@ void LoadEnvironmentControls(EnvironmentControls& c, const SettingsRecord& s, co
 }
 
 void TakeEnvironmentControls(const EnvironmentControls& c, SettingsRecord& s) {
+    // Checked before anything is taken: a font dialog offers 1 to 200
+    // points, and a size outside them makes an unusable picture.
+    const int32_t fontSize = ParseInt(c.FontSize);
+    if (fontSize < 1 || fontSize > 200) throw EConvertError("The font size must be from 1 to 200 points.");
     s.BackgroundColour = c.BackgroundColour;
     s.FontColour = c.FontColour;
     s.AxesColour = c.AxesColour;

@@ -25,7 +25,14 @@ double ShiftedMean(const std::vector<double>& v) {
     const double first = v[0];
     CompensatedSum s;
     for (double value : v) s.Add(value - first);
-    return first + s.Value() / double(v.size());
+    const double mean = first + s.Value() / double(v.size());
+    if (std::isfinite(mean) || !std::isfinite(first)) return mean;
+    // Values near the largest double overflow the differences: halves of
+    // the differences, each divided by n, cannot, and the mean lies
+    // between the values, so adding the sum twice stays in range.
+    CompensatedSum scaled;
+    for (double value : v) scaled.Add((value / 2 - first / 2) / double(v.size()));
+    return (first + scaled.Value()) + scaled.Value();
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ int RunCalc(int argc, char** argv) {
         if (trace) PrintEngineLine(calc.Display());
     }
     if (!trace || keys.empty()) PrintEngineLine(calc.Display());
-    return calc.Display() == TSimpleCalculator::kErrorText ? 1 : 0;
+    return calc.ErrorShown() ? 1 : 0;
 }
 
 const Registration kRegistration({"calc", "press the simple calculator's keys", RunCalc});

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cerrno>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "commands.h"
 #include "expr/encoding.h"
@@ -58,6 +58,17 @@ std::string CheckPdf(const RenderSetup& s) {
     return {};
 }
 
+// The printed page's bytes written to `target`; "" or the message. A page
+// cut short (its own disk full) lacks the end-of-file mark.
+std::string CopyPrintedPage(const QString& pageFile, const QString& target) {
+    QByteArray bytes;
+    if (const FileResult r = ReadFileBytes(pageFile, bytes, std::numeric_limits<qint64>::max() / 2); !r.ok())
+        return r.message;
+    if (!bytes.trimmed().endsWith("%%EOF")) return FileErrorText(target, "the page could not be printed");
+    const FileResult written = WriteFileAtomically(target, bytes);
+    return written.ok() ? std::string() : written.message;
+}
+
 int Print(RenderRun& run, int status) {
     std::string message;
     const auto percent = PrintPercentage(Utf8ToCp1252(percentText), &message);
@@ -68,17 +79,17 @@ int Print(RenderRun& run, int status) {
     QImageCanvas* raster = run.host.LastPicture();
     if (!raster) return RenderFail("nothing was drawn");
 
-    // The printer writes its file itself: a temporary file beside the
-    // target, renamed over it once the page is done.
-    const QString target = QFileInfo(QString::fromStdString(run.setup.output)).absoluteFilePath();
-    QTemporaryFile temporary(QFileInfo(target).absolutePath() + "/.kurvo32-print-XXXXXX.pdf");
-    if (!temporary.open())
-        return RenderFail(FileErrorText(target, temporary.errorString().toStdString()));
-    temporary.close();
+    // The printer writes its own file, in a private folder; its bytes then
+    // go through the one writer, so a failure keeps the old file, a link
+    // is written through and a new file gets the usual mode.
+    const QString target = QString::fromStdString(run.setup.output);
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return RenderFail(FileErrorText(target, scratch.errorString().toStdString()));
+    const QString pageFile = scratch.filePath("page.pdf");
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary.fileName());
+    printer.setOutputFileName(pageFile);
     printer.setResolution(resolution);
     printer.setPageSize(QPageSize(pageSize));
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -92,11 +103,7 @@ int Print(RenderRun& run, int status) {
     request.background = run.graph.Settings.BackgroundColour;
     const PrintedPage page = PrintGraph(printer, *percent, request);
     if (printer.printerState() == QPrinter::Error) return RenderFail(FileErrorText(target, "the page could not be printed"));
-
-    // rename() replaces the old file in one step.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return RenderFail(FileErrorText(target, SystemErrorReason(errno)));
-    temporary.setAutoRemove(false);
+    if (const std::string message = CopyPrintedPage(pageFile, target); !message.empty()) return RenderFail(message);
     std::printf("Page: %d x %d\n", page.pageWidth, page.pageHeight);
     std::printf("Rectangle: %d,%d,%d,%d\n", page.rect.left, page.rect.top, page.rect.right, page.rect.bottom);
     std::printf("Caption: %s\n", Cp1252ToUtf8(page.caption).c_str());

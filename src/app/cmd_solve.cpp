@@ -4,6 +4,7 @@
 #include "calc/simultaneous_solver.h"
 #include "calc_cli.h"
 #include "commands.h"
+#include "workspace/atomic_write.h"
 #include "workspace/data_files.h"
 
 namespace kurvo::app {
@@ -37,6 +38,8 @@ int RunSolve(int argc, char** argv) {
     std::vector<std::string> lines;
     if (auto r = ReadTextLines(QString::fromStdString(files[0]), lines, 0); !r.ok())
         return line.Fail(r.message.find(files[0]) == std::string::npos ? files[0] + ": " + r.message : r.message);
+    if (const std::string problem = TSimultaneousSolver::LinesProblem(lines); !problem.empty())
+        return line.Fail(FileErrorText(QString::fromStdString(files[0]), problem));
     TSimultaneousSolver solver;
     solver.LoadLines(lines);
     auto save = [&](const char* option, const std::vector<std::string>& content) {

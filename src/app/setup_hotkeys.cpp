@@ -40,7 +40,11 @@ std::string SetRow(THotkeyEditor& editor, const QString& set) {
     const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
     if (!text.isEmpty() && (key.isEmpty() || key[0].key() == Qt::Key_unknown))
         return "--set: '" + text.toStdString() + "' is not a shortcut";
-    editor.SetHotkey(index, key.toString(QKeySequence::PortableText).toStdString());
+    // The file is 8-bit: "É" is stored as its one Windows-1252 byte.
+    std::string shortcut, lost;
+    if (!Utf8ToCp1252Exact(key.toString(QKeySequence::PortableText).toStdString(), shortcut, &lost))
+        return "--set: '" + set.toStdString() + "' cannot be stored: " + NotStorable(lost);
+    editor.SetHotkey(index, shortcut);
     return {};
 }
 

@@ -2,7 +2,9 @@
 #include <QDir>
 
 #include "admin/initial_folder.h"
+#include "expr/encoding.h"
 #include "setup_dialogs.h"
+#include "workspace/data_files.h"
 
 namespace kurvo::app {
 namespace {
@@ -23,6 +25,10 @@ int RunInitdir(SetupContext& c) {
         return folder.message.empty() ? 0 : 1;
     }
     if (c.options.isSet("set")) {
+        std::string stored, lost;
+        if (!Utf8ToCp1252Exact(c.options.value("set").toStdString(), stored, &lost))
+            return SetupFail("initdir", "--set: '" + c.options.value("set").toStdString() +
+                                            "' cannot be stored: " + NotStorable(lost));
         const std::string error = SetInitialFolder(folders, c.options.value("set"));
         if (!error.empty()) {
             c.host.ShowError(error);

@@ -1,10 +1,9 @@
 // kurvo32 setup presets: the mode's preset formula list, as the formula box
 // loads it, as "&Add formula to file" extends it, or as the Formulae dialog
 // replaces it.
-#include <QFile>
-
 #include "expr/encoding.h"
 #include "plot/graph_window.h"
+#include "workspace/atomic_write.h"
 #include "setup_dialogs.h"
 #include "workspace/data_files.h"
 #include "workspace/preset_lists.h"
@@ -15,15 +14,20 @@ namespace {
 GraphMode ModeOf(const SettingsRecord& s) { return {s.CartesianMode, !s.CartesianMode && s.ImplicitMode, s.Parametric}; }
 
 // A file of formulas from the user: UTF-8 when it reads as UTF-8, else
-// Windows-1252 as the program's own files.
-bool ReadFormulaFile(const QString& path, std::vector<std::string>& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    std::string bytes = file.readAll().toStdString();
+// Windows-1252 as the program's own files. What the list file cannot hold
+// (a character outside the code page, a long line, too many lines) is
+// refused with the line.
+FileResult ReadFormulaFile(const QString& path, std::vector<std::string>& lines) {
+    QByteArray read;
+    if (FileResult r = ReadFileBytes(path, read, kMaxTextBytes); !r.ok()) return r;
+    const std::string bytes = read.toStdString();
+    const std::vector<std::string> whole = SplitTextLines(bytes, 0);
     const QString utf8 = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    if (!utf8.contains(QChar::ReplacementCharacter)) bytes = Utf8ToCp1252(bytes);
-    lines = SplitTextLines(bytes);
-    return true;
+    const bool is8Bit = utf8.contains(QChar::ReplacementCharacter);
+    const std::string problem = is8Bit ? ListLinesProblem(whole) : ListLinesFromUtf8(whole, lines);
+    if (!problem.empty()) return {FileProblem::Unreadable, FileErrorText(path, problem)};
+    if (is8Bit) lines = whole;
+    return {};
 }
 
 int RunPresets(SetupContext& c) {
@@ -34,7 +38,9 @@ int RunPresets(SetupContext& c) {
 
     std::vector<std::string> lines;
     if (add) {
-        const std::string text = Utf8ToCp1252(c.options.value("add").toStdString());
+        std::string text, lost;
+        if (!Utf8ToCp1252Exact(c.options.value("add").toStdString(), text, &lost))
+            return SetupFail("presets", "--add cannot be stored: " + NotStorable(lost));
         if (const std::string message = AppendPresetLine(c.dataFolder, mode, text); !message.empty()) {
             c.host.ShowError(message);
             return 1;
@@ -42,7 +48,8 @@ int RunPresets(SetupContext& c) {
     } else if (replace) {
         std::vector<std::string> box;
         const QString source = c.options.value("replace");
-        if (!ReadFormulaFile(source, box)) return SetupFail("presets", "cannot read '" + source.toStdString() + "'");
+        if (const FileResult r = ReadFormulaFile(source, box); !r.ok())
+            return SetupFail("presets", "cannot read " + r.message);
         // Showing the dialog loads the list first; its failure is reported,
         // and OK still writes the box.
         if (const std::string message = LoadPresetList(c.dataFolder, mode, lines); !message.empty())

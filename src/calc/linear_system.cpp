@@ -1,5 +1,6 @@
 #include "calc/linear_system.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -22,13 +23,22 @@ bool TLinearFactors::Factor(const long double* a, int n, int stride) {
     lu_.resize(N * N);
     work_.resize(N);
     rows_.resize(N);
+    rowExponent_.assign(N, 0);
     std::iota(rows_.begin(), rows_.end(), 0);
-    for (size_t i = 0; i < N; ++i)
+    long double det = 1;
+    for (size_t i = 0; i < N; ++i) {
+        // Each row is scaled by a power of two (exactly) so its largest
+        // element is about 1: rows of 1e308 would overflow in elimination.
+        long double largest = 0;
         for (size_t j = 0; j < N; ++j) {
             matrix_[i * N + j] = a[i * static_cast<size_t>(stride) + j];
-            lu_[i * N + j] = static_cast<double>(matrix_[i * N + j]);
+            largest = std::max(largest, std::fabs(matrix_[i * N + j]));
         }
-    long double det = 1;
+        if (largest > 0 && std::isfinite(largest)) rowExponent_[i] = std::ilogb(largest);
+        for (size_t j = 0; j < N; ++j)
+            lu_[i * N + j] = static_cast<double>(std::scalbn(matrix_[i * N + j], -rowExponent_[i]));
+        det = std::scalbn(det, rowExponent_[i]);
+    }
     for (size_t k = 0; k < N; ++k) {
         // The largest pivot keeps the multipliers at most 1 in size; a tiny
         // one would swamp the other equations with rounding errors.
@@ -80,7 +90,8 @@ void TLinearFactors::Solve(long double* b, int refinements) const {
     const size_t N = static_cast<size_t>(n_);
     std::vector<double> step(N);
     std::vector<long double> x(N, 0.0L);
-    for (size_t i = 0; i < N; ++i) step[i] = static_cast<double>(b[i]);
+    // The right-hand side scaled as its row was.
+    for (size_t i = 0; i < N; ++i) step[i] = static_cast<double>(std::scalbn(b[i], -rowExponent_[i]));
     for (int pass = 0; pass <= refinements; ++pass) {
         SolveFactored(step.data());
         for (size_t i = 0; i < N; ++i) x[i] += step[i];
@@ -90,7 +101,7 @@ void TLinearFactors::Solve(long double* b, int refinements) const {
             const long double* row = &matrix_[i * N];
             long double residual = b[i];
             for (size_t j = 0; j < N; ++j) residual -= row[j] * x[j];
-            step[i] = static_cast<double>(residual);
+            step[i] = static_cast<double>(std::scalbn(residual, -rowExponent_[i]));
         }
     }
     for (size_t i = 0; i < N; ++i) b[i] = x[i];

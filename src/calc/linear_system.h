@@ -31,6 +31,7 @@ private:
     std::vector<long double> matrix_;  // the matrix as given, n × n
     std::vector<double> lu_;           // multipliers below, U on and above
     std::vector<int> rows_;            // rows_[k]: the original row in position k
+    std::vector<int> rowExponent_;     // row i is factored divided by 2^rowExponent_[i]
     long double determinant_ = 0;
     mutable std::vector<double> work_;
 };

@@ -1,5 +1,7 @@
 #include "calc/scientific_calculator.h"
 
+#include <cmath>
+
 #include <cctype>
 #include <cstring>
 
@@ -100,13 +102,22 @@ bool TScientificCalculator::Execute() {
     const size_t arrow = Input.find("-->");
     // Every "ANS" is the last answer, also in a text that stores a memory.
     const std::string text = ReplaceEvery(Input.substr(0, arrow), "ANS", "Z");
+    if (text.size() > 255) {
+        Result = kTooLong;
+        return false;
+    }
     try {
         parser_.Z = static_cast<double>(LastAnswer);
         trans_.Root = false;
-        trans_.Instring = text.substr(0, 255);
+        trans_.Instring = text;
         trans_.Translate();
         parser_.SetExpression(trans_.Outstring);
-        const long double value = parser_.Value() + 0.0L;
+        double read = 0;
+        if (!parser_.TryValue(read)) {
+            Result = std::isnan(read) ? kUndefined : kInfinite;
+            return false;
+        }
+        const long double value = read + 0.0L;
         LastAnswer = value;
         if (arrow != std::string::npos)
             if (double* memory = Memory(Input.back())) *memory = static_cast<double>(value);

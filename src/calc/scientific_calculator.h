@@ -15,13 +15,17 @@ class TScientificCalculator {
 public:
     TScientificCalculator();
     static constexpr const char* kSyntaxError = "Syntax Error. Please edit your expression.";
+    // The causes of an expression that reads but gives no number.
+    static constexpr const char* kUndefined = "Undefined result. Please edit your expression.";
+    static constexpr const char* kInfinite = "Division by zero or overflow. Please edit your expression.";
+    static constexpr const char* kTooLong = "Too long: at most 255 characters. Please edit your expression.";
 
     // The key with this caption (UTF-8; "x^2"/"x^3" stand for "x²"/"x³",
     // "*" and "/" for "×" and "÷", "." for "·", "-->" is the arrow key).
     // "Inverse" and "Hyperbolic" toggle the shifts, "Degrees" and
     // "Radians" set the angle mode. False for an unknown caption.
     bool PressKey(const std::string& caption);
-    // EXE. False when the syntax error was shown.
+    // EXE. False when an error text was shown.
     bool Execute();
 
     std::string Input;

@@ -1,6 +1,8 @@
 #include "calc/simple_calculator.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 
 #include "expr/errors.h"
 #include "expr/real_format.h"
@@ -70,14 +72,41 @@ void TSimpleCalculator::SignChange() {
         display_.erase(0, 1);
 }
 
+bool TSimpleCalculator::ErrorShown() const {
+    for (const char* text : {kErrorText, kSyntaxErrorText, kOverflowText, kUndefinedText, kTooLongText})
+        if (display_ == text) return true;
+    return false;
+}
+
+std::string TSimpleCalculator::FailureText(const std::string& expression, bool compiled, double value) const {
+    if (expression.size() > 255) return kTooLongText;
+    if (!compiled) return kSyntaxErrorText;
+    // Every divisor is a number as typed: a zero one is the cause.
+    for (size_t slash = expression.find('/'); slash != std::string::npos; slash = expression.find('/', slash + 1)) {
+        size_t end = slash + 1;
+        if (end < expression.size() && expression[end] == '-') ++end;
+        while (end < expression.size() && (std::isdigit(static_cast<unsigned char>(expression[end])) ||
+                                           expression[end] == '.' || expression[end] == 'E' || expression[end] == 'e'))
+            ++end;
+        long double divisor = 1;
+        if (TryParseReal(expression.substr(slash + 1, end - slash - 1), divisor) && divisor == 0) return kErrorText;
+    }
+    return std::isnan(value) ? kUndefinedText : kOverflowText;
+}
+
 void TSimpleCalculator::Evaluate() {
     PendingExpression += EngineNumber(display_);
+    const std::string whole = PendingExpression;
     PendingExpression.resize(std::min<size_t>(PendingExpression.size(), 255));
+    bool compiled = false;
+    double value = 0;
     try {
         parser_.SetExpression(PendingExpression);
-        display_ = FormatReal(parser_.Value() + 0.0L, 15);
+        compiled = true;
+        if (whole.size() > 255 || !parser_.TryValue(value)) throw EEvaluationError();
+        display_ = FormatReal(value + 0.0L, 15);
     } catch (const std::exception&) {
-        display_ = kErrorText;
+        display_ = FailureText(whole, compiled, value);
     }
     PendingExpression.clear();
     OperatorEntered = false;

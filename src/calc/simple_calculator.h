@@ -12,6 +12,13 @@ namespace kurvo {
 class TSimpleCalculator {
 public:
     static constexpr const char* kErrorText = "Division by zero error";
+    // The other causes, shown in the same display.
+    static constexpr const char* kSyntaxErrorText = "Syntax error";
+    static constexpr const char* kOverflowText = "Overflow error";
+    static constexpr const char* kUndefinedText = "Undefined result";
+    static constexpr const char* kTooLongText = "Too long: at most 255 characters";
+    // Whether the display shows one of the error texts.
+    bool ErrorShown() const;
 
     // The key with this caption ("0".."9", "·" or ".", "+", "-", "×" or
     // "*", "÷" or "/", "+/-", "=", "CL"; UTF-8). False for an unknown one.
@@ -31,6 +38,9 @@ public:
     bool ResultShown = false;
 
 private:
+    // The error text for a calculation that gave no number.
+    std::string FailureText(const std::string& expression, bool compiled, double value) const;
+
     std::string display_;
     TParser parser_;
 };

@@ -160,6 +160,33 @@ std::vector<std::string> TSimultaneousSolver::AnswerLines() const {
     return lines;
 }
 
+std::string TSimultaneousSolver::LinesProblem(const std::vector<std::string>& lines) {
+    const size_t n = lines.size();
+    if (n < size_t(kMinEquations) || n > size_t(kMaxEquations))
+        return std::to_string(n) + (n == 1 ? " line" : " lines") + ": a file holds one equation a line, from " +
+               std::to_string(kMinEquations) + " to " + std::to_string(kMaxEquations);
+    for (size_t k = 0; k < n; ++k) {
+        const std::string where = "line " + std::to_string(k + 1) + ": ";
+        std::vector<std::string> values;
+        size_t start = 0;
+        for (;;) {
+            const size_t comma = lines[k].find(',', start);
+            values.push_back(lines[k].substr(start, comma == std::string::npos ? comma : comma - start));
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+        if (values.size() != n + 1)
+            return where + std::to_string(values.size()) + " values, " + std::to_string(n + 1) +
+                   " needed for " + std::to_string(n) + " equations";
+        for (size_t j = 0; j < values.size(); ++j) {
+            long double value = 0;
+            if (!TryParseReal(values[j], value))
+                return where + "value " + std::to_string(j + 1) + " '" + values[j] + "' is not a number";
+        }
+    }
+    return {};
+}
+
 void TSimultaneousSolver::LoadLines(const std::vector<std::string>& lines) {
     SetCount(static_cast<int>(std::min<size_t>(lines.size(), kMaxEquations)));
     ClearAll();

@@ -46,6 +46,10 @@ public:
     // the grids are emptied, then row k takes line k's comma-separated
     // pieces from column 1 on (pieces past column n + 1 are dropped).
     void LoadLines(const std::vector<std::string>& lines);
+    // What makes a coefficient file unusable, naming the line ("line 2: 4
+    // values, 3 needed for 2 equations"), or "": 2 to 100 lines, each of
+    // n + 1 numbers.
+    static std::string LinesProblem(const std::vector<std::string>& lines);
 
     // The working state, element (k, j) at k * kStride + j.
     static constexpr int kStride = kMaxEquations + 2;

@@ -30,7 +30,20 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
+    Utf8ToCp1252Exact(utf8, out);
+    return out;
+}
+
+bool Utf8ToCp1252Exact(std::string_view utf8, std::string& out, std::string* lost) {
+    out.clear();
     out.reserve(utf8.size());
+    bool exact = true;
+    // Marks the character from byte `from` to `to` as having no code.
+    const auto unmapped = [&](size_t from, size_t to) {
+        if (exact && lost) *lost = std::string(utf8.substr(from, to - from));
+        exact = false;
+        out += '?';
+    };
     for (size_t i = 0; i < utf8.size();) {
         auto c = static_cast<unsigned char>(utf8[i]);
         uint32_t cp;
@@ -39,22 +52,29 @@ std::string Utf8ToCp1252(std::string_view utf8) {
         else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
         else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
         else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }
-        else { out += '?'; ++i; continue; }
+        else { unmapped(i, i + 1); ++i; continue; }
         bool ok = i + len <= utf8.size();
         for (size_t k = 1; ok && k < len; ++k) {
             auto cc = static_cast<unsigned char>(utf8[i + k]);
             if ((cc & 0xC0) != 0x80) ok = false;
             else cp = (cp << 6) | (cc & 0x3F);
         }
-        if (!ok) { out += '?'; ++i; continue; }
+        if (!ok) { unmapped(i, i + 1); ++i; continue; }
+        // Overlong forms and surrogates are not UTF-8 either.
+        static constexpr uint32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
         i += len;
+        if (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+            unmapped(i - len, i);
+            continue;
+        }
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) { out += static_cast<char>(cp); continue; }
-        char mapped = '?';
+        int mapped = -1;
         for (int k = 0; k < 32; ++k)
-            if (kHigh[k] && kHigh[k] == cp) mapped = static_cast<char>(0x80 + k);
-        out += mapped;
+            if (kHigh[k] && kHigh[k] == cp) mapped = 0x80 + k;
+        if (mapped < 0) unmapped(i - len, i);
+        else out += static_cast<char>(mapped);
     }
-    return out;
+    return exact;
 }
 
 std::string Cp1252ToUtf8(std::string_view text) {

@@ -88,7 +88,14 @@ void ResetRandomSeed(uint32_t seed) { randomSeed = seed; }
 
 bool UserFunctionSet::Call(int index, double argument, double& result) {
     if (index < 0 || index >= 7 || !parsers[index]) return false;
-    if (depth_ >= MaxDepth) return false;  // a function that calls itself
+    if (depth_ == 0) {
+        calls_ = 0;
+        exhausted_ = false;
+    }
+    if (exhausted_ || depth_ >= MaxDepth || ++calls_ > MaxCalls) {
+        exhausted_ = true;
+        return false;
+    }
     TParser& p = *parsers[index];
     (cartesian ? p.X : p.T) = argument;
     ++depth_;

@@ -100,16 +100,22 @@ void ResetRandomSeed(uint32_t seed = 0);
 
 // Standard wiring of the user functions F..L to seven parsers: the
 // argument goes into X in Cartesian mode, into T otherwise. Calls that
-// nest deeper than MaxDepth (a function calling itself) are undefined.
+// nest deeper than MaxDepth (a function calling itself) are undefined, and
+// so is every later call of the same outermost call: f=f(x)+f(x) would
+// otherwise make 2^32 calls. MaxCalls bounds the work of one outermost
+// call when functions call each other many times without nesting deeply.
 class UserFunctionSet {
 public:
     static constexpr int MaxDepth = 32;
+    static constexpr long MaxCalls = 20000;
     TParser* parsers[7] = {};
     bool cartesian = true;
     bool Call(int index, double argument, double& result);
 
 private:
     int depth_ = 0;
+    long calls_ = 0;     // calls made under the current outermost call
+    bool exhausted_ = false;
 };
 
 }  // namespace kurvo

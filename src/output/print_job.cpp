@@ -11,7 +11,10 @@ namespace kurvo {
 
 std::optional<int32_t> PrintPercentage(const std::string& text, std::string* message) {
     try {
-        return ParseInt(text);
+        const int32_t percent = ParseInt(text);
+        // As the field's up-down control offers: 0 (the centre point) to 1000.
+        if (percent < 0 || percent > 1000) throw EConvertError("The percentage must be from 0 to 1000.");
+        return percent;
     } catch (const EConvertError& e) {
         if (message) *message = e.what();
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "expr/errors.h"
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
 #include "plot/parametric_plotter.h"
@@ -111,6 +112,16 @@ void Disc(Canvas& c, int cx, int cy) {
 }
 
 }  // namespace
+
+bool DataSetLinesReadable(const std::vector<std::string>& lines) {
+    try {
+        for (const std::string& line : lines)
+            if (!IsSetEnd(line)) DrawnPoint(line);
+    } catch (const Exception&) {
+        return false;
+    }
+    return true;
+}
 
 std::vector<DataSetRange> DataSetRanges(const std::vector<std::string>& lines) {
     std::vector<DataSetRange> sets;

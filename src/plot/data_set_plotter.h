@@ -22,6 +22,9 @@ struct DataSetRange {
     size_t first = 0;
     size_t end = 0;
 };
+// Whether every point line (all but the "#" ends) reads as a point, as a
+// drawing will read it: a reader checks a file's lines before adding them.
+bool DataSetLinesReadable(const std::vector<std::string>& lines);
 // The sets of the list in order. Lines after the last "#" form a set too.
 std::vector<DataSetRange> DataSetRanges(const std::vector<std::string>& lines);
 

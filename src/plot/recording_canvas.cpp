@@ -1,5 +1,7 @@
 #include "plot/recording_canvas.h"
 
+#include <algorithm>
+
 namespace kurvo {
 
 RecordingCanvas::RecordingCanvas(std::unique_ptr<Canvas> raster) : raster_(std::move(raster)) { Restart(); }
@@ -27,6 +29,7 @@ void RecordingCanvas::Restart() {
     texts_.clear();
     points_.clear();
     blocks_.clear();
+    recordedBytes_ = 0;
     start_ = s;
     recordedWidth_ = raster_->width();
     recordedHeight_ = raster_->height();
@@ -36,7 +39,26 @@ void RecordingCanvas::CheckSize() {
     if (raster_->width() != recordedWidth_ || raster_->height() != recordedHeight_) Restart();
 }
 
-void RecordingCanvas::Add(const Op& op) { ops_.push_back(op); }
+void RecordingCanvas::Add(const Op& op, size_t extraBytes) {
+    ops_.push_back(op);
+    recordedBytes_ += sizeof(Op) + extraBytes;
+    // A picture drawn over and over without being covered whole (the
+    // images of a continuous transformation) would make the list grow with
+    // the work. Past the bound the picture so far is kept as its pixels.
+    const size_t pictureBytes = size_t(std::max(width(), 0)) * size_t(std::max(height(), 0)) * sizeof(Colour);
+    if (recordedBytes_ > std::max(kMaxRecordedBytes, 2 * pictureBytes)) Flatten();
+}
+
+void RecordingCanvas::Flatten() {
+    Restart();
+    Block block{0, 0, width(), height(), {}};
+    block.pixels.reserve(size_t(width()) * size_t(height()));
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x) block.pixels.push_back(raster_->Pixel(x, y));
+    recordedBytes_ = sizeof(Op) + block.pixels.size() * sizeof(Colour);
+    blocks_.push_back(std::move(block));
+    ops_.push_back({Kind::Block, 0, 0, 0, 0, 0, 0});
+}
 
 // A state that does not change is neither set nor recorded: the markers of
 // a data set set the same pen and brush for every point.
@@ -73,7 +95,7 @@ void RecordingCanvas::SetBrushStyle(BrushStyle style) {
 void RecordingCanvas::SetFont(const std::string& name, int sizePoints, Colour colour) {
     raster_->SetFont(name, sizePoints, colour);
     texts_.push_back(name);
-    ops_.push_back({Kind::Font, sizePoints, 0, 0, 0, colour, static_cast<int>(texts_.size() - 1)});
+    Add({Kind::Font, sizePoints, 0, 0, 0, colour, static_cast<int>(texts_.size() - 1)}, name.size());
     // Kept for a restart, which cannot read the font back.
     start_.fontName = name;
     start_.fontSize = sizePoints;
@@ -81,18 +103,44 @@ void RecordingCanvas::SetFont(const std::string& name, int sizePoints, Colour co
 }
 void RecordingCanvas::MoveTo(int x, int y) {
     raster_->MoveTo(x, y);
+    // The pen is there already, as the last line or move left it.
+    if (!ops_.empty() && (ops_.back().kind == Kind::LineTo || ops_.back().kind == Kind::MoveTo) &&
+        ops_.back().a == x && ops_.back().b == y)
+        return;
     Add({Kind::MoveTo, x, y});
 }
 void RecordingCanvas::LineTo(int x, int y) {
+    const CanvasPoint from = raster_->PenPosition();
     raster_->LineTo(x, y);
+    if (MergeLine(from, x, y)) return;
+    lineStart_ = from;
     Add({Kind::LineTo, x, y});
+}
+
+// A curve sampled far finer than the pixels gives long runs of lines that
+// end where they start or go on in the same direction; a solid line drawn
+// in one piece looks the same, so the recording grows with the picture,
+// not with the number of samples.
+bool RecordingCanvas::MergeLine(CanvasPoint from, int x, int y) {
+    if (ops_.empty() || ops_.back().kind != Kind::LineTo) return false;
+    Op& last = ops_.back();
+    if (last.a != from.x || last.b != from.y) return false;
+    if (x == from.x && y == from.y) return true;  // nothing more is covered
+    // A dash pattern starts again with each line: only solid ones join.
+    if (raster_->GetPenStyle() != PenStyle::Solid || (lineStart_.x == from.x && lineStart_.y == from.y)) return false;
+    const long long dx1 = from.x - lineStart_.x, dy1 = from.y - lineStart_.y;
+    const long long dx2 = x - from.x, dy2 = y - from.y;
+    if (dx1 * dy2 != dy1 * dx2 || dx1 * dx2 + dy1 * dy2 <= 0) return false;
+    last.a = x;
+    last.b = y;
+    return true;
 }
 void RecordingCanvas::FillRect(int left, int top, int right, int bottom) {
     raster_->FillRect(left, top, right, bottom);
     CheckSize();
     // Everything before is painted over; the fill itself stays.
     if (left <= 0 && top <= 0 && right >= width() && bottom >= height()) Restart();
-    ops_.push_back({Kind::FillRect, left, top, right, bottom});
+    Add({Kind::FillRect, left, top, right, bottom});
 }
 void RecordingCanvas::Rectangle(int left, int top, int right, int bottom) {
     raster_->Rectangle(left, top, right, bottom);
@@ -105,12 +153,12 @@ void RecordingCanvas::Ellipse(int left, int top, int right, int bottom) {
 void RecordingCanvas::Polygon(const std::vector<CanvasPoint>& points) {
     raster_->Polygon(points);
     points_.push_back(points);
-    ops_.push_back({Kind::Polygon, 0, 0, 0, 0, 0, static_cast<int>(points_.size() - 1)});
+    Add({Kind::Polygon, 0, 0, 0, 0, 0, static_cast<int>(points_.size() - 1)}, points.size() * sizeof(CanvasPoint));
 }
 void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     raster_->TextOut(x, y, text);
     texts_.push_back(text);
-    ops_.push_back({Kind::Text, x, y, 0, 0, 0, static_cast<int>(texts_.size() - 1)});
+    Add({Kind::Text, x, y, 0, 0, 0, static_cast<int>(texts_.size() - 1)}, text.size());
 }
 void RecordingCanvas::SetPixel(int x, int y, Colour colour) {
     raster_->SetPixel(x, y, colour);
@@ -121,8 +169,9 @@ void RecordingCanvas::CopyRect(const Canvas& source, int left, int top, int righ
     Block block{left, top, right, bottom, {}};
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x) block.pixels.push_back(source.Pixel(x, y));
+    const size_t bytes = block.pixels.size() * sizeof(Colour);
     blocks_.push_back(std::move(block));
-    ops_.push_back({Kind::Block, 0, 0, 0, 0, 0, static_cast<int>(blocks_.size() - 1)});
+    Add({Kind::Block, 0, 0, 0, 0, 0, static_cast<int>(blocks_.size() - 1)}, bytes);
 }
 
 void RecordingCanvas::Apply(const State& s, Canvas& target) {

@@ -4,7 +4,9 @@
 // canvas: a printer, an SVG or PDF page, a screen at another pixel ratio.
 // The plotters never know: reads (Pixel, text metrics) go to the raster,
 // which stays the picture the window shows. The list starts again when the
-// whole picture is painted over or resized, so it holds what is visible.
+// whole picture is painted over or resized, so it holds what is visible;
+// lines that go on in the same direction are recorded as one, and a list
+// that outgrows its bound becomes the picture's pixels.
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +17,10 @@ namespace kurvo {
 
 class RecordingCanvas : public Canvas {
 public:
+    // What the list may hold (or twice the picture's pixels, if more)
+    // before the picture so far is kept as pixels instead.
+    static constexpr size_t kMaxRecordedBytes = size_t(64) << 20;
+
     explicit RecordingCanvas(std::unique_ptr<Canvas> raster);
 
     Canvas& Raster() { return *raster_; }
@@ -88,7 +94,12 @@ private:
         std::vector<Colour> pixels;
     };
 
-    void Add(const Op& op);
+    void Add(const Op& op, size_t extraBytes = 0);
+    // Replaces the list by the picture's pixels as they are now.
+    void Flatten();
+    // Folds a line from `from` into the last recorded line when it adds
+    // nothing or goes on in the same direction; true when folded.
+    bool MergeLine(CanvasPoint from, int x, int y);
     // The picture's size changed behind this canvas (a resize of the
     // raster): nothing recorded is visible any more. Checked where the
     // picture is covered whole, which every repaint after a resize does,
@@ -102,6 +113,8 @@ private:
     int recordedWidth_ = 0, recordedHeight_ = 0;
     State start_;
     std::vector<Op> ops_;
+    size_t recordedBytes_ = 0;  // about what the lists hold
+    CanvasPoint lineStart_;  // where the last recorded line starts
     std::vector<std::string> texts_;
     std::vector<std::vector<CanvasPoint>> points_;
     std::vector<Block> blocks_;

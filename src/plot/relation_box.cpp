@@ -1,5 +1,6 @@
 #include "plot/relation_box.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -26,6 +27,9 @@ std::vector<std::string> SplitRelationLines(const std::string& fileText) {
 }
 
 std::vector<std::string> LoadRelationLines(const std::string& path) {
+    // Regular files only: opening a FIFO would wait for a writer for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

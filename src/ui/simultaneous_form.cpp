@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/message_boxes.h"
+#include "workspace/atomic_write.h"
 #include "workspace/data_files.h"
 
 namespace kurvo {
@@ -176,6 +177,10 @@ void TSimultaneousForm::LoadCoefficients() {
         const FileResult result = ReadTextLines(path, lines, 0);
         if (!result.ok()) {
             messages_.Error(QString::fromStdString(result.message));
+            return;
+        }
+        if (const std::string problem = TSimultaneousSolver::LinesProblem(lines); !problem.empty()) {
+            messages_.Error(QString::fromStdString(FileErrorText(path, problem)));
             return;
         }
         solver_.LoadLines(lines);

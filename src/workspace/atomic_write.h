@@ -7,15 +7,32 @@
 #include <QByteArray>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "workspace/data_files.h"
 
 namespace kurvo {
 
-// Replaces the file at `path` with `bytes`. A target that is a device or a
-// pipe (/dev/stdout, /dev/full) cannot be renamed over; it is written
-// directly, and every write error is still reported.
+// Replaces the file at `path` with `bytes`; a symbolic link is written
+// through. A character device (/dev/null, /dev/full, a terminal) cannot be
+// renamed over; it is written directly without waiting, and every write
+// error is still reported. Anything else that is not a regular file (a
+// FIFO, a socket) is refused at once with kNotRegularFile.
 FileResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Files that go together (a pair kept in step): every target is checked
+// and every temporary file written before the first is renamed, and a
+// rename that fails puts back the files renamed before it. Regular files
+// only.
+struct FileBytes {
+    QString path;
+    QByteArray bytes;
+};
+FileResult WriteFilesAtomically(const std::vector<FileBytes>& files);
+
+// The reason given for a path that names neither a regular file nor a
+// device the program can write without waiting.
+inline constexpr const char* kNotRegularFile = "Not a regular file";
 
 // "PATH: reason", the reason in the system's words ("Permission denied",
 // "No space left on device", "Is a directory").

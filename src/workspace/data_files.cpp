@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
+#include "expr/encoding.h"
 #include "workspace/atomic_write.h"
 
 namespace kurvo {
@@ -39,10 +41,12 @@ FileResult IoError(const QFile& file, int error) {
                                                               : file.errorString().toStdString()));
 }
 
+}  // namespace
+
 // Regular files only: a FIFO would block the open for ever, a device such
 // as /dev/zero never ends. The open does not block, so the type is known
 // before anything is read.
-FileResult OpenForReading(QFile& file) {
+FileResult OpenRegularFile(QFile& file) {
     const QByteArray path = QFile::encodeName(file.fileName());
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -54,7 +58,7 @@ FileResult OpenForReading(QFile& file) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : 0;
         ::close(fd);
         if (error) return IoError(file, error);
-        return Problem(FileProblem::Unreadable, FileErrorText(file.fileName(), "Not a regular file"));
+        return Problem(FileProblem::Unreadable, FileErrorText(file.fileName(), kNotRegularFile));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -63,11 +67,24 @@ FileResult OpenForReading(QFile& file) {
     return {};
 }
 
-}  // namespace
+FileResult ReadFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes) {
+    QFile file(path);
+    if (auto r = OpenRegularFile(file); !r.ok()) return r;
+    // In pieces: read(maxBytes) would set aside maxBytes at once.
+    bytes.clear();
+    while (bytes.size() < maxBytes) {
+        errno = 0;
+        const QByteArray chunk = file.read(std::min<qint64>(maxBytes - bytes.size(), 1 << 20));
+        if (file.error() != QFileDevice::NoError) return IoError(file, errno);
+        if (chunk.isEmpty()) break;
+        bytes += chunk;
+    }
+    return {};
+}
 
 FileResult ReadRecord(const QString& path, size_t size, std::vector<uint8_t>& record) {
     QFile file(path);
-    if (auto r = OpenForReading(file); !r.ok()) return r;
+    if (auto r = OpenRegularFile(file); !r.ok()) return r;
     const QByteArray data = file.read(static_cast<qint64>(size));
     if (static_cast<size_t>(data.size()) < size)
         return Problem(FileProblem::Short, "Read beyond end of file");
@@ -110,7 +127,7 @@ std::vector<std::string> SplitTextLines(const std::string& bytes, size_t maxLeng
 FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, size_t maxLength,
                          size_t maxLines) {
     QFile file(path);
-    if (auto r = OpenForReading(file); !r.ok()) return r;
+    if (auto r = OpenRegularFile(file); !r.ok()) return r;
     // Read until maxLines lines have ended, or kMaxTextBytes.
     std::string data;
     size_t ended = 0;
@@ -131,10 +148,39 @@ FileResult ReadTextLines(const QString& path, std::vector<std::string>& lines, s
     return {};
 }
 
-FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines) {
+QByteArray TextLinesBytes(const std::vector<std::string>& lines) {
     QByteArray out;
     for (const auto& line : lines) out += QByteArray::fromStdString(line) + "\r\n";
-    return WriteFileAtomically(path, out);
+    return out;
+}
+
+FileResult WriteTextLines(const QString& path, const std::vector<std::string>& lines) {
+    return WriteFileAtomically(path, TextLinesBytes(lines));
+}
+
+std::string NotStorable(const std::string& character) {
+    return "'" + character + "' is not in the Windows-1252 code page";
+}
+
+std::string ListLinesProblem(const std::vector<std::string>& lines, size_t maxLength, size_t maxLines) {
+    if (lines.size() > maxLines)
+        return "more than " + std::to_string(maxLines) + " lines (line " + std::to_string(maxLines + 1) +
+               " would not be read back)";
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > maxLength)
+            return "line " + std::to_string(i + 1) + " is longer than " + std::to_string(maxLength) + " characters";
+    return {};
+}
+
+std::string ListLinesFromUtf8(const std::vector<std::string>& utf8, std::vector<std::string>& lines,
+                              size_t maxLength, size_t maxLines) {
+    lines.assign(utf8.size(), std::string());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        std::string lost;
+        if (!Utf8ToCp1252Exact(utf8[i], lines[i], &lost))
+            return "line " + std::to_string(i + 1) + ": " + NotStorable(lost);
+    }
+    return ListLinesProblem(lines, maxLength, maxLines);
 }
 
 std::string LineOr(const std::vector<std::string>& lines, size_t n) {

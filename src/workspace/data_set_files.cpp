@@ -92,7 +92,14 @@ bool TDataSets::ReadDataSetFile(const QString& path, DataSetFileContent (*read)(
         graph_.Host().ShowError(r.message);
         return false;
     }
-    AddFileContent(read(lines));
+    // The file is read into its own list and added only when every line
+    // is a point: a bad line leaves the loaded sets and labels as they were.
+    const DataSetFileContent content = read(lines);
+    if (!DataSetLinesReadable(content.lines)) {
+        graph_.Host().ShowInformation(kCannotLoadDataSets);
+        return false;
+    }
+    AddFileContent(content);
     return true;
 }
 

@@ -41,6 +41,7 @@ FileResult WriteGraphFile(const QString& path, const GraphFileState& state);
 struct GraphFileProblem {
     std::string message;
     bool information = false;
+    size_t line = 0;  // from 1, where reading stopped; 0 when not in the lines
     bool ok() const { return message.empty(); }
 };
 // Reads file lines (already cut to 255 characters) into `state`. On a

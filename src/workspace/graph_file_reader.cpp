@@ -5,6 +5,7 @@
 
 #include "expr/errors.h"
 #include "expr/real_format.h"
+#include "workspace/atomic_write.h"
 #include "workspace/graph_file_layout.h"
 
 namespace kurvo {
@@ -28,9 +29,14 @@ long double FileReal(const std::string& text) {
 class LineReader {
 public:
     explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
-    std::string Line() { return next_ < lines_.size() ? lines_[next_++] : std::string(); }
+    std::string Line() {
+        const size_t i = next_++;
+        return i < lines_.size() ? lines_[i] : std::string();
+    }
     bool AtEnd() const { return next_ >= lines_.size(); }
     void Skip(int count) { next_ += size_t(count); }
+    // The line last read, from 1.
+    size_t LastLine() const { return next_; }
 
 private:
     const std::vector<std::string>& lines_;
@@ -62,7 +68,7 @@ void ReadGraphSection(LineReader& in, GraphFileState& state) {
 
 GraphFileProblem ReadGraphLines(const std::vector<std::string>& lines, GraphFileState& state) {
     LineReader in(lines);
-    if (in.Line() != kGraphFileHeader) return {kGraphFileOldVersion, true};
+    if (in.Line() != kGraphFileHeader) return {kGraphFileOldVersion, true, 1};
     const GraphFileFields f = FieldsOf(state);
     try {
         for (bool* b : f.booleans) *b = in.Line() == "T";
@@ -75,7 +81,7 @@ GraphFileProblem ReadGraphLines(const std::vector<std::string>& lines, GraphFile
         in.Skip(kGraphFilePadding);
         for (long double* v : f.constants) *v = FileReal(in.Line());
     } catch (const EConvertError& error) {
-        return {error.what(), false};
+        return {error.what(), false, in.LastLine()};
     }
     ReadGraphSection(in, state);
     state.Settings.LastGraph = HighestUsedSlot(state.Slots);
@@ -96,7 +102,11 @@ GraphFileProblem ReadGraphFile(const QString& path, GraphFileState& state) {
     std::vector<std::string> lines;
     const FileResult r = ReadTextLines(path, lines, 255, kMaxTextBytes);
     if (!r.ok()) return {r.message, false};
-    return ReadGraphLines(lines, state);
+    GraphFileProblem problem = ReadGraphLines(lines, state);
+    // The box names the file and the line at which reading stopped.
+    if (problem.line > 0)
+        problem.message = FileErrorText(path, "line " + std::to_string(problem.line)) + ": " + problem.message;
+    return problem;
 }
 
 }  // namespace kurvo

@@ -26,11 +26,9 @@ std::string SavePresetList(const QString& dataFolder, const GraphMode& mode, con
 std::string AppendPresetLine(const QString& dataFolder, const GraphMode& mode, const std::string& text) {
     const QString path = PresetListPath(dataFolder, mode);
     if (!QFileInfo(path).isFile()) return "File not found\n\n" + path.toStdString();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return FileErrorText(path, file.errorString().toStdString());
     // The file's bytes are kept as they are, long lines included.
-    QByteArray bytes = file.readAll();
-    file.close();
+    QByteArray bytes;
+    if (const FileResult r = ReadFileBytes(path, bytes, kMaxTextBytes); !r.ok()) return r.message;
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += "\r\n";
     bytes += QByteArray::fromStdString(text) + "\r\n";
     const FileResult r = WriteFileAtomically(path, bytes);

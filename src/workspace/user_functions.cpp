@@ -6,6 +6,7 @@
 #include "expr/formula_trans.h"
 #include "expr/parser.h"
 #include "plot/graph_window.h"
+#include "workspace/atomic_write.h"
 #include "workspace/mode_files.h"
 
 namespace kurvo {
@@ -46,12 +47,15 @@ std::string SaveUserFunctions(TGraphWindow& graph, const QString& dataFolder, co
         return error.what();
     }
 
-    const auto write = [&](const std::string& name, const UserFunctionFields& lines) {
-        return WriteTextLines(FindInFolder(dataFolder, QString::fromStdString(name)),
-                              std::vector<std::string>(lines.begin(), lines.end()));
+    // The two files are written together, so they never go out of step.
+    const auto file = [&](const std::string& name, const UserFunctionFields& lines) {
+        return FileBytes{FindInFolder(dataFolder, QString::fromStdString(name)),
+                         TextLinesBytes(std::vector<std::string>(lines.begin(), lines.end()))};
     };
-    if (const FileResult r = write(UserFunctionSourceFile(cartesian), fields); !r.ok()) return r.message;
-    if (const FileResult r = write(TranslatedUserFunctionFile(cartesian), out); !r.ok()) return r.message;
+    if (const FileResult r = WriteFilesAtomically(
+            {file(UserFunctionSourceFile(cartesian), fields), file(TranslatedUserFunctionFile(cartesian), out)});
+        !r.ok())
+        return r.message;
     try {
         graph.SetUserFunctionExpressions(out);
     } catch (const Exception& error) {

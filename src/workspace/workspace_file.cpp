@@ -3,7 +3,10 @@
 #include "expr/formula_trans.h"
 #include "expr/real_format.h"
 #include "expr/text_helpers.h"
+#include "plot/data_set_plotter.h"
 #include "plot/graph_window.h"
+#include "plot/settings_checks.h"
+#include "workspace/atomic_write.h"
 #include "workspace/data_sets.h"
 
 namespace kurvo {
@@ -52,8 +55,37 @@ bool TWorkspaceFile::Open(const QString& path) {
         graph_.Host().ShowError(error.what());
         return false;
     }
+    // Whatever would fail once the workspace is replaced (a formula, the
+    // plot step, a family, a data line) is found first, so a file that
+    // cannot be shown whole leaves the workspace as it was.
+    if (const UnusableState unusable = Unusable(path, state); !unusable.message.empty()) {
+        if (unusable.information)
+            graph_.Host().ShowInformation(unusable.message);
+        else
+            graph_.Host().ShowError(unusable.message);
+        return false;
+    }
     Restore(state);
     return true;
+}
+
+TWorkspaceFile::UnusableState TWorkspaceFile::Unusable(const QString& path, const GraphFileState& state) {
+    const SettingsRecord& s = state.Settings;
+    if (const std::string damage = SettingsDamage(s); !damage.empty()) return {FileErrorText(path, damage), false};
+    if (s.FamilyActive)
+        if (const std::string refusal = TGraphWindow::FamilyCountRefusal(std::to_string(s.FamilyCount));
+            !refusal.empty())
+            return {refusal, true};
+    TParser parser;
+    try {
+        for (size_t i = 0; i < size_t(kGraphSlotCount); ++i)
+            for (const std::string* formula : {&state.Slots.GraphFormula[i], &state.Slots.GraphSecondFormula[i]})
+                if (!formula->empty()) parser.SetExpression(*formula);
+    } catch (const std::exception& error) {
+        return {error.what(), false};
+    }
+    if (!DataSetLinesReadable(state.DataSetLines)) return {kCannotLoadDataSets, true};
+    return {};
 }
 
 void TWorkspaceFile::TranslateSlots(GraphFileState& state) {

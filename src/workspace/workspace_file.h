@@ -47,6 +47,13 @@ private:
     // The translation pass: slots 0, 1, ... up to the first empty text.
     void TranslateSlots(GraphFileState& state);
     void Restore(GraphFileState& state);
+    // What would fail once the state replaced the workspace: the message
+    // (empty when nothing) and whether it is an information box.
+    struct UnusableState {
+        std::string message;
+        bool information = false;
+    };
+    static UnusableState Unusable(const QString& path, const GraphFileState& state);
 
     TDataSets& sets_;
     TGraphWindow& graph_;

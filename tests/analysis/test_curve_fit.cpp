@@ -80,6 +80,24 @@ TEST(Statistics, DeviationsOfNearlyEqualLargeValues) {
     ExpectRelative(units.Correlation(), -1, 1e-12, "r");
 }
 
+TEST(Statistics, MeansOfValuesNearTheLargestDouble) {
+    const struct {
+        std::vector<double> xs;
+        double mean;
+    } cases[] = {
+        {{1e308, -1e308}, 0},
+        {{-1e308, 1e308, 1e308}, 1e308 / 3},
+        {{1.7e308, 1.7e308, 1.7e308}, 1.7e308},
+        {{-1.7e308, 1.7e308, 1.7e308, 1.7e308}, 0.85e308},
+    };
+    for (const auto& c : cases) {
+        TCurveFit fit;
+        for (double x : c.xs) fit.AddPoint(x, -x);
+        EXPECT_NEAR(fit.MeanX(), c.mean, 1e293) << c.xs[0];
+        EXPECT_NEAR(fit.MeanY(), -c.mean, 1e293) << c.xs[0];
+    }
+}
+
 TEST(Regression, BoxTextsAndQuality) {
     SetDecimalSeparator('.');
     TRegression reg;

@@ -83,8 +83,8 @@ TEST_F(AnalysisCli, StatsPrintsTheBoxes) {
         {{"stats", "--digits", "8", "tiny.csv"}, 0,
          Boxes({"2", "-2.4691356E-300", "0", "-1.2345678E-300", "0", "0", "2", "2", "1", "0", "0", "-1", "0", "0"})},
         // A file of only a header holds an empty line, which cannot be
-        // drawn: the sets are discarded with the message.
-        {{"stats", "header.csv"}, 1, Boxes(zeros), "Kurvo32 cannot load this file."},
+        // drawn: the file is refused with the message, as one that is missing.
+        {{"stats", "header.csv"}, 2, "", "Kurvo32 cannot load this file."},
         {{"stats", "--digits", "18", "a.csv"}, 2, ""},
         {{"stats", "--digts", "3", "a.csv"}, 2, "", "--digts"},
         {{"stats"}, 2, ""},

@@ -94,6 +94,18 @@ TEST(CalcCli, SolveFiles) {
     r = Kurvo({"solve", tmp.filePath("absent.txt").toStdString()});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("absent.txt"), std::string::npos);
+    // A malformed file names the file, the line and what is wrong.
+    const std::pair<const char*, const char*> malformed[] = {
+        {"1,2,3,4\r\n1,-1,1\r\n", "in.csv: line 1: 4 values, 3 needed for 2 equations"},
+        {"1,2,3\r\n1,x,1\r\n", "in.csv: line 2: value 2 'x' is not a number"},
+        {"1,2,3\r\n", "in.csv: 1 line: a file holds one equation a line, from 2 to 100"},
+    };
+    for (const auto& [content, message] : malformed) {
+        Write(in, content);
+        r = Kurvo({"solve", in.toStdString()});
+        EXPECT_EQ(r.exitCode, 2) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }
 
 TEST(CalcCli, SolveHundredEquationsRoundTrip) {

@@ -100,10 +100,17 @@ TEST_F(OutputCli, PrintReportsThePageTheRectangleAndTheCaption) {
     EXPECT_NEAR(w, 850, 1);
     EXPECT_NEAR(h, 1100, 1);
 
-    r = Run("print", {"-o", Path("n.pdf"), "--percent", "5x", "x"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("'5x' is not a valid integer value"), std::string::npos) << r.err;
-    EXPECT_FALSE(QFile::exists(dir.filePath("n.pdf")));
+    const std::pair<const char*, const char*> refused[] = {
+        {"5x", "'5x' is not a valid integer value"},
+        {"-5", "The percentage must be from 0 to 1000."},
+        {"100000", "The percentage must be from 0 to 1000."},
+    };
+    for (const auto& [percent, message] : refused) {
+        r = Run("print", {"-o", Path("n.pdf"), "--percent", percent, "x"});
+        EXPECT_EQ(r.exitCode, 1) << percent;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_FALSE(QFile::exists(dir.filePath("n.pdf")));
+    }
     EXPECT_EQ(Run("print", {"-o", Path("p.png"), "x"}).exitCode, 2);
 }
 

@@ -87,13 +87,19 @@ TEST_F(SetupCli, FunctionsAndPresetsReachTheOtherCommands) {
 
     QFile list(dir.filePath("new.txt"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("2cos t\n\xCE\xB8\n");  // UTF-8, LF ends
+    list.write("2cos t\n\xCE\xB8\n");  // UTF-8, LF ends; no Windows-1252 code for the theta
+    list.close();
+    r = Setup({"presets", "--mode", "polar", "--replace", dir.filePath("new.txt").toStdString()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("new.txt: line 2: '\xCE\xB8' is not in the Windows-1252 code page"), std::string::npos) << r.err;
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write("2cos t\n\xC2\xB0\n");
     list.close();
     r = Setup({"presets", "--mode", "polar", "--replace", dir.filePath("new.txt").toStdString()});
     EXPECT_EQ(r.exitCode, 1) << "the dialog's loading still reports the missing list";
     r = Setup({"presets", "--mode", "polar", "--add", "t\xC2\xB2"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "2cos t\n?\nt\xC2\xB2\n");
+    EXPECT_EQ(r.out, "2cos t\n\xC2\xB0\nt\xC2\xB2\n");
 }
 
 }  // namespace

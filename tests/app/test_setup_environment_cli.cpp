@@ -44,6 +44,9 @@ TEST_F(SetupEnvironmentCli, RefusalsLeaveTheFileUntouched) {
         // The dialog's own messages: taken up to the bad text, nothing written.
         {{"ShowGrid=0", "GraphLineWidth=2.5"}, 1, "'2.5' is not a valid integer value"},
         {{"FontSize=big"}, 1, "'big' is not a valid integer value"},
+        {{"FontSize=100000"}, 1, "The font size must be from 1 to 200 points."},
+        {{"FontSize=0"}, 1, "The font size must be from 1 to 200 points."},
+        {{"FontSize=-5"}, 1, "The font size must be from 1 to 200 points."},
         {{"--view", "-1,1,y,2"}, 1, "'y' is not a valid floating point value"},
         // Outside a control's range, or no such control.
         {{"SigFigs=15"}, 2, "SigFigs"},

@@ -41,8 +41,12 @@ TEST(SimpleCalculator, KeySequences) {
         {"+/-", "-"},
         {"1 2 +/- +/-", "12"},
         {"1 · 5 × 2 =", "3"},
-        {"1 · 2 · 3 =", "Division by zero error"},  // two points
-        {"CL + =", "Division by zero error"},       // a lone operator
+        {"1 · 2 · 3 =", "Syntax error"},  // two points
+        {"· · · =", "Syntax error"},
+        {"CL + =", "Syntax error"},       // a lone operator
+        {"5 ÷ 0 · 0 0 + 1 =", "Division by zero error"},
+        {"9 9 9 9 9 9 9 9 9 9 × 9 9 9 9 9 9 9 9 9 9 = × = × = × = × =", "Overflow error"},
+        {"0 ÷ 0 =", "Division by zero error"},
         {"1 ÷ 3 =", "0.333333333333333"},
         {"7 ÷ 0 = CL 4", "4"},
         {"3 + 4 = 2 =", "2"},
@@ -53,6 +57,19 @@ TEST(SimpleCalculator, KeySequences) {
         EXPECT_EQ(calc.Display(), c.display) << c.keys;
         EXPECT_FALSE(calc.PressKey("sin"));
     }
+}
+
+TEST(SimpleCalculator, ALongCalculationSaysSo) {
+    TSimpleCalculator calc;
+    // 21 terms of 12 digits: more than the 255 characters taken.
+    for (int term = 0; term < 21; ++term) {
+        for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"}) calc.PressKey(key);
+        calc.PressKey("+");
+    }
+    calc.PressKey("1");
+    calc.PressKey("=");
+    EXPECT_EQ(calc.Display(), TSimpleCalculator::kTooLongText);
+    EXPECT_TRUE(calc.ErrorShown());
 }
 
 TEST(SimpleCalculator, DecimalCommaResultsTakePartInTheNextCalculation) {
@@ -101,6 +118,23 @@ TEST(ScientificCalculator, Sequences) {
         }
         EXPECT_EQ(calc.Result, c.result) << c.items;
         EXPECT_EQ(calc.LastExpression, c.lastExpression) << c.items;
+    }
+}
+
+TEST(ScientificCalculator, ErrorsNameTheirCause) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"1/0", TScientificCalculator::kInfinite},
+        {"1E308*10", TScientificCalculator::kInfinite},
+        {"ln(0)", TScientificCalculator::kInfinite},
+        {"sqrt(-1)", TScientificCalculator::kUndefined},
+        {"2^^", TScientificCalculator::kSyntaxError},
+        {std::string(128, '1') + "+" + std::string(128, '1'), TScientificCalculator::kTooLong},
+    };
+    for (const auto& [input, result] : cases) {
+        TScientificCalculator calc;
+        calc.Input = input;
+        EXPECT_FALSE(calc.Execute()) << input;
+        EXPECT_EQ(calc.Result, result) << input;
     }
 }
 

@@ -50,6 +50,9 @@ TEST(SimultaneousSolver, Systems) {
         {{"0.1,0.1,1", "0.1,-0.1,0"}, {"5", "5"}, "", TSimultaneousSolver::kIllConditioned},
         // D = 0.1 passes, but a_11 = 1 ± 0.5 moves x1 from −2.5 to 1.67.
         {{"1,0.9,19", "1,1,20"}, {"10", "10"}, "", TSimultaneousSolver::kIllConditioned},
+        // Rows near the largest double: x + y = 1, x − y = 1 scaled by 1e308.
+        {{"1e308,1e308,1e308", "1e308,-1e308,1e308"}, {"1", "0"}, "", ""},
+        {{"1e-300,2e-300,5e-300", "1e300,-1e300,1e300"}, {"2.33333333333333", "1.33333333333333"}, "", ""},
         {{"2,1,5", "1,,1"}, {}, TSimultaneousSolver::kFillInAll, ""},
         {{"2,1,5", "1,x,1"}, {}, TSimultaneousSolver::kFillInAll, ""},
     };

@@ -201,7 +201,9 @@ TEST(Parser, UserFunctionsCallTheHost) {
 // A host that routes F..L to a UserFunctionSet, as the graph window does.
 struct SetHost : ParserHost {
     UserFunctionSet* set = nullptr;
+    long calls = 0;
     bool CallUserFunction(int index, double argument, double& result) override {
+        ++calls;
         return set->Call(index, argument, result);
     }
 };
@@ -253,6 +255,46 @@ TEST_F(UserFunctions, RecursionIsBoundedAndUndefined) {
     set.parsers[4] = nullptr;
     caller.SetExpression("J(1)");
     EXPECT_THROW(caller.Value(), EEvaluationError);
+}
+
+// Ten calls of `name` joined by '+'.
+std::string TenCalls(const char* name) {
+    std::string s;
+    for (int k = 0; k < 10; ++k) s += std::string(k ? "+" : "") + name + "(X)";
+    return s;
+}
+
+TEST_F(UserFunctions, TheWorkOfOneCallIsBounded) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> bodies;  // F, G, ...
+        const char* call;
+        double value;                     // NaN: undefined
+    };
+    const double undefined = std::nan("");
+    const Case cases[] = {
+        {"calls itself twice", {"F(X)+F(X)"}, "F(2)", undefined},
+        {"nested self calls", {"F(F(F(X)))"}, "F(2)", undefined},
+        {"two calling each other", {"G(X)+H(X)", "F(X)*H(X)", "X"}, "F(1)", undefined},
+        {"11111 calls, within the bound", {"X", TenCalls("F"), TenCalls("G"), TenCalls("H"), TenCalls("I")},
+         "J(1)", 10000},
+        {"111111 calls, beyond it",
+         {"X", TenCalls("F"), TenCalls("G"), TenCalls("H"), TenCalls("I"), TenCalls("J")}, "K(1)", undefined},
+    };
+    for (const auto& c : cases) {
+        for (int k = 0; k < 7; ++k) slots[k].SetExpression(k < int(c.bodies.size()) ? c.bodies[k] : "0");
+        caller.SetExpression(c.call);
+        host.calls = 0;
+        double v = 0;
+        const bool defined = caller.TryValue(v);
+        EXPECT_EQ(defined, !std::isnan(c.value)) << c.what;
+        if (defined) EXPECT_EQ(v, c.value) << c.what;
+        EXPECT_LE(host.calls, UserFunctionSet::MaxCalls + 100) << c.what;
+        // The next outermost call starts afresh.
+        slots[6].SetExpression("X*3");
+        caller.SetExpression("L(2)");
+        EXPECT_EQ(caller.Value(), 6) << c.what;
+    }
 }
 
 TEST(Parser, RandomSequenceIsTheSameEveryRun) {

@@ -111,3 +111,26 @@ TEST(Encoding, WindowsLatinRoundTrip) {
         if (c < 0x80 || c >= 0xA0) all += static_cast<char>(c);
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
+
+TEST(Encoding, ExactConversionNamesWhatCannotBeStored) {
+    const struct {
+        const char* utf8;
+        const char* stored;  // nullptr: refused
+        const char* lost;
+    } cases[] = {
+        {"Open=\u00c9", "Open=\xC9", ""},
+        {"\u20ac\u0178", "\x80\x9F", ""},
+        {"x\u221a" "2", nullptr, "\u221a"},
+        {"\u4e2d\u6587", nullptr, "\u4e2d"},
+        {"a\xC0\x80", nullptr, "\xC0\x80"},         // overlong NUL
+        {"\xED\xA0\x80", nullptr, "\xED\xA0\x80"},  // a surrogate
+        {"\xC2\x81", nullptr, "\xC2\x81"},          // no code in the page
+        {"\xC3", nullptr, "\xC3"},
+    };
+    for (const auto& c : cases) {
+        std::string out, lost;
+        EXPECT_EQ(Utf8ToCp1252Exact(c.utf8, out, &lost), c.stored != nullptr) << c.utf8;
+        if (c.stored) EXPECT_EQ(out, c.stored) << c.utf8;
+        EXPECT_EQ(lost, c.lost) << c.utf8;
+    }
+}

@@ -1,6 +1,8 @@
 // Automatic scaling in the t modes and in implicit mode, and the relation
 // box contents per mode.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 
@@ -238,6 +240,14 @@ TEST(RelationBox, ItemsPerMode) {
     EXPECT_TRUE(RelationBoxItems(s, lines).empty());
 
     EXPECT_TRUE(LoadRelationLines("/nonexistent/Carttyp.txt").empty());
+    // A FIFO is not waited on (the alarm fails the test if it is).
+    const std::string fifo = ::testing::TempDir() + "relation_fifo";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ::alarm(20);
+    EXPECT_TRUE(LoadRelationLines(fifo).empty());
+    ::alarm(0);
+    ::unlink(fifo.c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,8 +13,10 @@ extern char** environ;
 
 namespace kurvo::test {
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& env) {
+namespace {
+
+ProgramResult Run(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& env, const ProgramLimits* limits) {
     ProgramResult result;
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
@@ -24,6 +27,11 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
         close(outPipe[0]);
         close(errPipe[0]);
         for (const auto& e : env) putenv(strdup(e.c_str()));
+        if (limits) {
+            const rlimit space{limits->addressSpace, limits->addressSpace};
+            setrlimit(RLIMIT_AS, &space);
+            alarm(limits->seconds);  // kept across exec
+        }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -54,6 +62,18 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     waitpid(pid, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+}  // namespace
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env) {
+    return Run(program, args, env, nullptr);
+}
+
+ProgramResult RunProgramLimited(const std::string& program, const std::vector<std::string>& args,
+                                const ProgramLimits& limits, const std::vector<std::string>& env) {
+    return Run(program, args, env, &limits);
 }
 
 }  // namespace kurvo::test

@@ -16,4 +16,14 @@ struct ProgramResult {
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::string>& env = {});
 
+// Bounds for a run that could hang or eat memory if a fault came back: the
+// program is killed after `seconds` (exit code 128 + SIGALRM) and cannot
+// map more than `addressSpace` bytes.
+struct ProgramLimits {
+    unsigned seconds = 60;
+    size_t addressSpace = size_t(1536) << 20;
+};
+ProgramResult RunProgramLimited(const std::string& program, const std::vector<std::string>& args,
+                                const ProgramLimits& limits, const std::vector<std::string>& env = {});
+
 }  // namespace kurvo::test

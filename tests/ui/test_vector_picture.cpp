@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <functional>
 
 #include "plot/recording_canvas.h"
 #include "ui/qimage_canvas.h"
@@ -99,6 +100,56 @@ TEST_F(VectorPictureTest, HigherPixelRatiosDrawAtThatResolution) {
     // The recording restarts when the picture is covered whole.
     picture_->FillRect(0, 0, 400, 300);
     EXPECT_EQ(picture_->OperationCount(), 1u);
+}
+
+TEST(RecordingCanvas, FineSamplesRecordAboutOneLinePerPixelAndReplayTheSamePicture) {
+    struct Case {
+        const char* what;
+        PenStyle style;
+        std::function<CanvasPoint(int)> at;  // sample i of kSamples
+        size_t maxOperations;
+    };
+    constexpr int kSamples = 200000;
+    const Case cases[] = {
+        {"parabola", PenStyle::Solid, [](int i) { return CanvasPoint{i / 500, 20 + (i / 500 - 200) * (i / 500 - 200) / 150}; }, 1500},
+        {"diagonal", PenStyle::Solid, [](int i) { return CanvasPoint{i / 1000, i / 1000}; }, 10},
+        {"staircase", PenStyle::Solid, [](int i) { return CanvasPoint{i / 1000, i / 2000}; }, 250},
+        {"back and forth", PenStyle::Solid, [](int i) { return CanvasPoint{(i / 7) % 2 ? 300 : 100, 150}; }, kSamples},
+        {"dashed diagonal", PenStyle::Dash, [](int i) { return CanvasPoint{i / 1000, i / 1000}; }, 250},
+    };
+    for (const auto& c : cases) {
+        auto raster = std::make_unique<QImageCanvas>(400, 300, 0xFFFFFF);
+        const QImageCanvas& drawn = *raster;
+        RecordingCanvas picture(std::move(raster));
+        picture.SetPenStyle(c.style);
+        picture.MoveTo(c.at(0).x, c.at(0).y);
+        for (int i = 1; i < kSamples; ++i) picture.LineTo(c.at(i).x, c.at(i).y);
+        EXPECT_LE(picture.OperationCount(), c.maxOperations) << c.what;
+        QImageCanvas replayed(400, 300, 0xFFFFFF);
+        picture.Replay(replayed);
+        int differing = 0, inked = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x) {
+                inked += drawn.image().pixel(x, y) != qRgb(255, 255, 255);
+                differing += drawn.image().pixel(x, y) != replayed.image().pixel(x, y);
+            }
+        EXPECT_GT(inked, 50) << c.what;
+        EXPECT_LE(differing, inked / 50) << c.what;
+    }
+}
+
+TEST(RecordingCanvas, AListPastItsBoundBecomesThePicturesPixels) {
+    auto raster = std::make_unique<QImageCanvas>(200, 100, 0xFFFFFF);
+    const QImageCanvas& drawn = *raster;
+    RecordingCanvas picture(std::move(raster));
+    // Dots drawn over and over, as a continuous transformation draws its
+    // images: nothing to merge, and the picture is never covered whole.
+    const size_t bound = RecordingCanvas::kMaxRecordedBytes / 16;  // far more operations than fit
+    for (size_t i = 0; i < bound; ++i) picture.SetPixel(int(i * 7 % 200), int(i * 13 % 100), Colour(i % 0xFFFFFF));
+    EXPECT_LT(picture.OperationCount(), bound / 2);
+    QImageCanvas replayed(200, 100, 0);
+    picture.Replay(replayed);
+    EXPECT_EQ(replayed.image(), drawn.image());
 }
 
 }  // namespace

@@ -151,6 +151,25 @@ TEST_F(DataFolderTest, ReadersTakeRegularFilesOnlyAndStopWhereTheFormatEnds) {
     EXPECT_EQ(lines.size(), 1u);
 }
 
+TEST(ListLines, WhatAListFileCannotHoldIsRefusedWithTheLine) {
+    const struct {
+        std::vector<std::string> utf8;
+        std::string problem;
+        std::vector<std::string> stored;
+    } cases[] = {
+        {{"x\u00b2", "\u20ac"}, "", {"x\xB2", "\x80"}},
+        {{"x", "\u221ax"}, "line 2: '\u221a' is not in the Windows-1252 code page", {}},
+        {{"a", "b", std::string(256, 'c')}, "line 3 is longer than 255 characters", {}},
+        {{std::string(255, 'c')}, "", {std::string(255, 'c')}},
+        {std::vector<std::string>(kMaxListLines + 1, "x"), "more than 10000 lines (line 10001 would not be read back)", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> stored;
+        EXPECT_EQ(ListLinesFromUtf8(c.utf8, stored), c.problem) << c.utf8.size();
+        if (c.problem.empty()) EXPECT_EQ(stored, c.stored);
+    }
+}
+
 TEST_F(DataFolderTest, RequiredFilesDefaultWhenMissingAndLeaveDamagedFilesAlone) {
     const QString data = Path("data") + "/";
     Write(Path("template/Cart.txt"), "2x+1\r\nx\xB2\r\n");

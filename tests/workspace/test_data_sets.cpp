@@ -117,14 +117,18 @@ TEST_F(DataSetsFixture, LongFilesAreReadWholeOrRefused) {
     EXPECT_EQ(Stored().size(), 25001u);
 }
 
-TEST_F(DataSetsFixture, ABadPointDiscardsEverySetWhenDrawn) {
-    sets->OpenFile(Write("good.csv", "x,y\r\n1,2\r\n"));
-    sets->OpenFile(Write("bad.csv", "x,y\r\n1;2\r\n"));
-    EXPECT_EQ(host.informations, Lines{kCannotLoadDataSets});
-    EXPECT_TRUE(Stored().empty());
-    EXPECT_EQ(graph->DataSets.DataSetImageCount, 0);
-    EXPECT_FALSE(graph->Flags.DataSetsLoaded);
-    EXPECT_FALSE(graph->DataSets.DataSetsMenu);
+TEST_F(DataSetsFixture, AFileWithABadPointChangesNothing) {
+    sets->OpenFile(Write("good.csv", "time,speed\r\n1,2\r\n"));
+    for (const char* bad : {"x,y\r\n1;2\r\n", "x,y,z\r\n1,2,3\r\n", "x,y\r\n1,2\r\nabc,def\r\n"}) {
+        host.informations.clear();
+        EXPECT_FALSE(sets->OpenFile(Write("bad.csv", bad))) << bad;
+        EXPECT_EQ(host.informations, Lines{kCannotLoadDataSets}) << bad;
+        EXPECT_EQ(Stored(), (Lines{"1,2", "#"})) << bad;
+        EXPECT_EQ(graph->DataSets.DataSetImageCount, 1) << bad;
+        EXPECT_EQ(graph->Settings.YAxisLabel, "speed") << bad;
+        EXPECT_TRUE(graph->Flags.DataSetsLoaded) << bad;
+        EXPECT_TRUE(graph->DataSets.DataSetsMenu) << bad;
+    }
 }
 
 TEST_F(DataSetsFixture, ExportWritesTheSampledPoints) {

@@ -219,14 +219,19 @@ TEST(GraphFileReader, RefusedFiles) {
         std::function<void(Distinct&)> edit;
         std::string message;
         bool information;
+        size_t line;  // where reading stopped
     };
     const Case cases[] = {
-        {[](Distinct& d) { d.file[0] += " "; }, old, true},
-        {[](Distinct& d) { d.file[0] = " " + d.file[0]; }, old, true},
-        {[](Distinct& d) { d.file[0].replace(35, 4, "1.40"); }, old, true},
-        {[](Distinct& d) { d.file.resize(50); }, "'' is not a valid floating point value", false},
-        {[](Distinct& d) { d.Line(70) = "1.5"; }, "'1.5' is not a valid integer value", false},
+        {[](Distinct& d) { d.file[0] += " "; }, old, true, 1},
+        {[](Distinct& d) { d.file[0] = " " + d.file[0]; }, old, true, 1},
+        {[](Distinct& d) { d.file[0] = "\xEF\xBB\xBF" + d.file[0]; }, old, true, 1},
+        {[](Distinct& d) { d.file[0].replace(35, 4, "1.40"); }, old, true, 1},
+        {[](Distinct& d) { d.file.clear(); }, old, true, 1},
+        {[](Distinct& d) { d.file.resize(50); }, "'' is not a valid floating point value", false, 51},
+        {[](Distinct& d) { d.Line(70) = "1.5"; }, "'1.5' is not a valid integer value", false, 70},
     };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.kvo");
     for (const Case& c : cases) {
         Distinct d;
         c.edit(d);
@@ -234,6 +239,15 @@ TEST(GraphFileReader, RefusedFiles) {
         Read(d.file, &problem);
         EXPECT_EQ(problem.message, c.message);
         EXPECT_EQ(problem.information, c.information) << c.message;
+        EXPECT_EQ(problem.line, c.line) << c.message;
+        // The file's reader names the file and the line.
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const std::string& line : d.file) file.write(QByteArray::fromStdString(line + "\r\n"));
+        file.close();
+        GraphFileState state;
+        EXPECT_EQ(ReadGraphFile(path, state).message,
+                  dir.path().toStdString() + "/bad.kvo: line " + std::to_string(c.line) + ": " + c.message);
     }
 }
 
