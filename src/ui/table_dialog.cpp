@@ -16,6 +16,7 @@
 #include "analysis/value_table.h"
 #include "expr/encoding.h"
 #include "expr/real_format.h"
+#include "ui/data_save_dialog.h"
 #include "plot/graph_window.h"
 #include "workspace/atomic_write.h"
 
@@ -112,11 +113,14 @@ void TTableDialog::SaveAsDataset() {
     if (table_->columnCount() < 2) return;
     const int column = std::max(1, table_->currentColumn());
     QString filter;
+    // The data set files' four types: .tsv is tab separated, the others
+    // comma separated, as Open reads them.
     const QString path = QFileDialog::getSaveFileName(this, "Save As Dataset", {},
-                                                      "Comma separated (*.csv);;Tab separated (*.txt)", &filter);
+                                                      TDataSaveDialog::Filters().join(";;"), &filter);
     if (path.isEmpty()) return;
     QByteArray bytes;
-    for (const std::string& line : DatasetLines(column, filter.startsWith("Tab") ? '\t' : ','))
+    const bool tabs = path.endsWith(".tsv", Qt::CaseInsensitive) || filter.startsWith("TSV");
+    for (const std::string& line : DatasetLines(column, tabs ? '\t' : ','))
         bytes.append(Utf8ToCp1252(line).c_str()).append("\r\n");
     const FileResult written = WriteFileAtomically(path, bytes);
     if (!written.ok()) QMessageBox::warning(this, windowTitle(), QString::fromStdString(written.message));
