@@ -196,6 +196,12 @@ bool GifAnimation::AddFrame(const QImage& source) {
         pixels = own.pixels.data();
         ++localTables_;
     }
+    // giflib drops its copy of the last frame's own table without freeing it
+    // when the next frame has none.
+    if (!local && s.gif->Image.ColorMap) {
+        GifFreeMapObject(s.gif->Image.ColorMap);
+        s.gif->Image.ColorMap = nullptr;
+    }
     ok = ok && EGifPutImageDesc(s.gif, 0, 0, s.width, s.height, false, local) == GIF_OK;
     for (int y = 0; ok && y < s.height; ++y)
         ok = EGifPutLine(s.gif, const_cast<GifByteType*>(pixels) + static_cast<size_t>(y) * s.width, s.width) ==

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 extern char** environ;
 
@@ -28,8 +29,16 @@ ProgramResult Run(const std::string& program, const std::vector<std::string>& ar
         close(errPipe[0]);
         for (const auto& e : env) putenv(strdup(e.c_str()));
         if (limits) {
+#ifdef __SANITIZE_ADDRESS__
+            // The sanitizer reserves terabytes of address space for its
+            // shadow, so the bound is on resident memory instead.
+            const std::string options = std::string(getenv("ASAN_OPTIONS") ? getenv("ASAN_OPTIONS") : "") +
+                                        ":hard_rss_limit_mb=" + std::to_string(limits->addressSpace >> 20);
+            setenv("ASAN_OPTIONS", options.c_str(), 1);
+#else
             const rlimit space{limits->addressSpace, limits->addressSpace};
             setrlimit(RLIMIT_AS, &space);
+#endif
             alarm(limits->seconds);  // kept across exec
         }
         std::vector<char*> argv;
