@@ -4,8 +4,6 @@
 // (the row scan, or the single-function plotter where y occurs once).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <string>
 
 #include "expr/formula_trans.h"
@@ -14,6 +12,7 @@
 #include "plot/implicit_plotter.h"
 #include "plot/view_mapping.h"
 #include "ui/qimage_canvas.h"
+#include "bench_host.h"
 
 namespace kurvo {
 namespace {
@@ -73,12 +72,4 @@ BENCHMARK(SpecifiedImplicit)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kurvo
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kurvo::bench::RunBenchmarks(argc, argv); }

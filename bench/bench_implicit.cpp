@@ -2,8 +2,6 @@
 // an 800 x 600 picture at plot step 256 (view -10..10 x -10..10).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <string>
 
 #include "expr/formula_trans.h"
@@ -13,6 +11,7 @@
 #include "plot/shading.h"
 #include "plot/view_mapping.h"
 #include "ui/qimage_canvas.h"
+#include "bench_host.h"
 
 namespace kurvo {
 namespace {
@@ -77,12 +76,4 @@ BENCHMARK(ShadeDisc)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kurvo
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kurvo::bench::RunBenchmarks(argc, argv); }

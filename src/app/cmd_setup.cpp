@@ -12,6 +12,7 @@
 #include "expr/real_format.h"
 #include "plot/graph_window.h"
 #include "plot/settings_record.h"
+#include "ordered_args.h"
 #include "setup_dialogs.h"
 
 namespace kurvo::app {
@@ -130,21 +131,18 @@ const Registration registration({"setup", "run a dialog from a script: kurvo32 s
 }  // namespace
 
 std::vector<std::pair<QString, QString>> OptionsInOrder(const QStringList& raw, const QStringList& names) {
+    // The options every dialog takes, then the asked ones, all with values
+    // but help and the parametric switch; the parser already accepted them.
+    QList<QCommandLineOption> options{{{"h", "help"}, ""}, {"data", "", "DIR"}, {"mode", "", "MODE"},
+                                      {"parametric", ""}};
+    for (const QString& name : names) options.append({name, "", "VALUE"});
+    std::vector<QByteArray> bytes{"setup"};
+    for (const QString& a : raw) bytes.push_back(a.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) argv.push_back(b.data());
     std::vector<std::pair<QString, QString>> out;
-    for (qsizetype i = 0; i < raw.size() && raw[i] != "--"; ++i) {
-        for (const QString& name : names) {
-            const QString& a = raw[i];
-            if ((a == "--" + name || a == "-" + name) && i + 1 < raw.size()) {
-                out.emplace_back(name, raw[++i]);
-                break;
-            }
-            const QString prefix = (a.startsWith("--") ? "--" : "-") + name + "=";
-            if (a.startsWith(prefix)) {
-                out.emplace_back(name, a.mid(prefix.size()));
-                break;
-            }
-        }
-    }
+    for (const OrderedArg& a : ParseInOrder(int(argv.size()), argv.data(), options, {"h"}).args)
+        if (names.contains(a.option)) out.emplace_back(a.option, QString::fromStdString(a.value));
     return out;
 }
 

@@ -302,6 +302,13 @@ void TEnvironment::ChooseFont() {
     fontSize_->setText(QString::number(chosen.pointSize()));
 }
 
+QGroupBox* TEnvironment::CheckGroup(QWidget* page, const char* title, const char* caption, const char* hint) {
+    auto* group = new QGroupBox(title, page);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(Check(group, caption, hint));
+    return group;
+}
+
 QWidget* TEnvironment::MiscPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -312,24 +319,15 @@ QWidget* TEnvironment::MiscPage() {
     limitsLayout->addRow("Min:", Spin(limits, "Min:", -100000, 0, 1, -500));
     limitsLayout->addRow("Max:", Spin(limits, "Max:", 0, 100000, 1, 500));
     layout->addWidget(limits);
-    auto* inequalities = new QGroupBox("Inequalities", page);
-    auto* inLayout = new QVBoxLayout(inequalities);
-    inLayout->addWidget(Check(inequalities, "Shade defined side",
-                              "When checked the defined side of an inequality will be shade otherwise the "
-                              "undefined side will be shaded."));
-    layout->addWidget(inequalities);
-    auto* implicit = new QGroupBox("Implicit relations", page);
-    auto* implicitLayout = new QVBoxLayout(implicit);
-    implicitLayout->addWidget(Check(implicit, "Complete implicit curves",
-                                    "When checked implicit relations and the boundaries of inequalities are "
-                                    "drawn completely, every branch, from the sign of left side - right side."));
-    layout->addWidget(implicit);
-    auto* move = new QGroupBox("Graph move mode", page);
-    auto* moveLayout = new QVBoxLayout(move);
-    moveLayout->addWidget(Check(move, "Move graph in direction of mouse move",
-                                "When checked the move function will move the graph in the direction of the "
-                                "mouse move.  Otherwise the new graph will be drawn as defined by the box."));
-    layout->addWidget(move);
+    layout->addWidget(CheckGroup(page, "Inequalities", "Shade defined side",
+                                 "When checked the defined side of an inequality will be shade otherwise the "
+                                 "undefined side will be shaded."));
+    layout->addWidget(CheckGroup(page, "Implicit relations", "Complete implicit curves",
+                                 "When checked implicit relations and the boundaries of inequalities are "
+                                 "drawn completely, every branch, from the sign of left side - right side."));
+    layout->addWidget(CheckGroup(page, "Graph move mode", "Move graph in direction of mouse move",
+                                 "When checked the move function will move the graph in the direction of the "
+                                 "mouse move.  Otherwise the new graph will be drawn as defined by the box."));
     layout->addStretch();
     return page;
 }

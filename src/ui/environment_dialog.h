@@ -11,6 +11,7 @@
 #include "admin/environment.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -59,6 +60,8 @@ private:
     QWidget* LinesPage();
     QWidget* MiscPage();
     QCheckBox* Check(QWidget* parent, const char* caption, const char* hint);
+    // A group box holding one check box.
+    QGroupBox* CheckGroup(QWidget* page, const char* title, const char* caption, const char* hint);
     QPushButton* ColourBox(QWidget* parent, const QString& caption);
     QSpinBox* Spin(QWidget* parent, const char* caption, int min, int max, int step, int initial);
     void ChooseFont();
